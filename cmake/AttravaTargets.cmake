@@ -1,0 +1,30 @@
+# One helper per kind of target, so each folder's CMakeLists.txt stays a few lines.
+
+set(ATTRAVA_WARNINGS -Wall -Wextra -Wpedantic)
+
+# attrava_add_library(<name> SOURCES ... [DEPS ...] [PRIVATE_DEPS ...])
+# Creates the static library attrava_<name> with the alias attrava::<name>.
+# Headers are included as "<folder>/<file>.h" from src/.
+function(attrava_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
+  add_library(attrava_${name} STATIC ${ARG_SOURCES})
+  add_library(attrava::${name} ALIAS attrava_${name})
+  target_include_directories(attrava_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_compile_options(attrava_${name} PRIVATE ${ATTRAVA_WARNINGS})
+  target_link_libraries(attrava_${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
+endfunction()
+
+# attrava_add_test(<name> SOURCES ... DEPS ... [GUI])
+# One GoogleTest executable per library; every test case is registered with CTest.
+function(attrava_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_compile_options(${name} PRIVATE ${ATTRAVA_WARNINGS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    ATTRAVA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    ATTRAVA_PROGRAM_DIR="${ATTRAVA_PROGRAM_DIR}")
+  gtest_discover_tests(${name} WORKING_DIRECTORY ${ATTRAVA_PROGRAM_DIR}
+    DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST)
+endfunction()

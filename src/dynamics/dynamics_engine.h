@@ -1,0 +1,106 @@
+// The per-view engine: the model in use and its edited copy, the binding to
+// the model library, the integrated (or reconstructed) orbit with its display
+// projection, bounds and step sizes, the time series, and the Lyapunov results.
+// Computations run to completion on the caller's thread and flag their outcome
+// (orbitReady, diverged); arrays are replaced whole on each computation.
+#pragma once
+
+#include "dynamics/state_vector.h"
+#include "models/model_binding.h"
+#include "models/model_record.h"
+#include "view3d/scene/vector3.h"
+
+#include <string>
+#include <vector>
+
+class Reporter;
+
+// Outcome of reading a time-series file (see DynamicsEngine::readSeriesFile).
+struct SeriesReadResult {
+    bool opened = false;
+    // Set when reading stopped at an item the chosen layout cannot convert:
+    // the 0-based index of the value that could not be read, and its text.
+    bool stoppedAtBadItem = false;
+    long badItemIndex = 0;
+    std::string badItemText;
+};
+
+class DynamicsEngine {
+public:
+    explicit DynamicsEngine(const SettingsSource* settings = nullptr);
+    DynamicsEngine(const DynamicsEngine&) = delete;
+    DynamicsEngine& operator=(const DynamicsEngine&) = delete;
+    virtual ~DynamicsEngine();
+
+    // --- binding (model library) ---
+    bool Bind(const std::string& libraryPath, std::string* error = nullptr);
+    void Release();
+    void loadParameters();
+
+    double evaluateDerivative(int k, const StateVector& x)
+    {
+        binding.dimensionArg[0] = k;
+        for (int j = 0; j < recordInUse.Dimension; ++j)
+            binding.variableArg[j] = x.c[j];
+        return binding.modelFunction(binding.dimensionArg, binding.variableArg,
+                                     binding.parameterArg, binding.inputDataArg);
+    }
+
+    // --- integration ---
+    StateVector rungeKuttaStep(const StateVector& x, double h);
+    StateVector advance(const StateVector& x, double& h);
+    void computeOrbit();
+    void computeBounds();
+    void applyEditedRecord();
+
+    // --- display basis ---
+    void computeDisplayBasis();
+    Vector3 projectToDisplay(const StateVector& x) const
+    {
+        Vector3 p;
+        for (int j = 0; j < recordInUse.Dimension; ++j) {
+            p.x += x.c[j] * displayBasis[j].x;
+            p.y += x.c[j] * displayBasis[j].y;
+            p.z += x.c[j] * displayBasis[j].z;
+        }
+        return p;
+    }
+
+    // --- Lyapunov analyses ---
+    // mode 1/2: the spectrum; 3: spectrum responses; 4: also the dimension
+    // response. spectrumExists() says whether the last mode 1/2 result exists.
+    StateVector lyapunov(int mode);
+    double lyapunovDimension();
+
+    // --- time series ---
+    SeriesReadResult readSeriesFile(Reporter& reporter);
+    void computeSeriesBounds();
+    void reconstruct();
+
+    ModelRecord recordInUse;
+    ModelRecord recordEdited;
+    ModelBinding binding;
+
+    double elapsedTime = 0.0;
+    std::vector<double> stepSizes;
+    Vector3 displayBasis[6];
+    std::vector<Vector3> displayPoints;
+    std::vector<StateVector> orbit;
+    StateVector orbitMax;
+    StateVector orbitMin;
+
+    std::vector<double> series;
+    double seriesMax = 0.0;
+    double seriesMin = 0.0;
+
+    int orbitReady = 0;
+    int diverged = 0;
+
+    std::vector<std::vector<double>> spectrumResponse;
+    std::vector<std::vector<double>> partialSumResponse;
+    std::vector<double> dimensionResponse;
+    double spectrumResponseMin = 0.0;
+    double spectrumResponseMax = 0.0;
+    double dimensionResponseMin = 0.0;
+    double dimensionResponseMax = 0.0;
+};

@@ -1,0 +1,37 @@
+// A view's hold on the model library: the loaded library, the function named
+// after the record in use, and the four caller-owned argument buffers.
+#pragma once
+
+#include "models/model_function.h"
+
+#include <string>
+
+class ModelBinding {
+public:
+    ModelBinding() = default;
+    ModelBinding(const ModelBinding&) = delete;
+    ModelBinding& operator=(const ModelBinding&) = delete;
+    ~ModelBinding() { Release(); }
+
+    // Loads the library at libraryPath and looks up modelName. Does nothing
+    // (and returns true) when already bound. On failure nothing stays loaded,
+    // bound is 0 and error says why. A library rebuilt since another binding
+    // loaded it is loaded afresh, so each binding sees the version that was on
+    // disk when it bound.
+    bool Bind(const std::string& libraryPath, const std::string& modelName, int dimension,
+              int parameterCount, std::string* error = nullptr);
+
+    // Binds a function that lives in this process (tests, reference runs).
+    void BindFunction(ModelFunction function, int dimension, int parameterCount);
+
+    // Frees the buffers and unloads the library; nothing when unbound.
+    void Release();
+
+    int bound = 0;
+    void* libraryHandle = nullptr;
+    ModelFunction modelFunction = nullptr;
+    int dimensionArg[1] = {0};
+    double variableArg[6] = {0, 0, 0, 0, 0, 0};
+    double parameterArg[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    double inputDataArg[1] = {0.0};
+};
