@@ -1,0 +1,31 @@
+// Where the model library of a list lives and how it is built: the system C
+// compiler turns the list source into <program folder>/<list base name>.so.
+#pragma once
+
+#include <string>
+
+struct ModelLibraryPaths {
+    std::string programFolder;  // ends with '/'
+    std::string listPath;       // full path of the list source
+    std::string listBaseName;   // file name of listPath without its last extension
+    std::string libraryPath;    // programFolder + listBaseName + ".so"
+};
+
+// The folder of the running executable, with a trailing '/'.
+std::string executableFolder();
+
+// listPath may be relative ("./model/Eqnbank.c" or ".\model\Eqnbank.c"):
+// such a path is taken relative to programFolder.
+ModelLibraryPaths computeLibraryPaths(const std::string& programFolder,
+                                      const std::string& listPath);
+
+struct CompileResult {
+    bool ok = false;
+    std::string diagnostics;  // the compiler's own messages (or why it could not start)
+};
+
+// Builds the library from the list source and returns when the compiler has
+// ended. The compiler is `cc`, or the program named by ATTRAVA_CC. The new
+// library is written under a temporary name and renamed into place only on
+// success, so a failed build leaves the previous library untouched.
+CompileResult Compile(const ModelLibraryPaths& paths);

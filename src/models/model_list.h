@@ -1,0 +1,39 @@
+// The model list source: one generated C file that is at the same time the
+// index of a list of models (two comment lines per model name its model file)
+// and the program text of the model library (one exported function per model).
+#pragma once
+
+#include <string>
+#include <vector>
+
+class ModelRecord;
+class Reporter;
+
+// One model of a list as its comment lines name it.
+struct ModelListEntry {
+    std::string name;          // text after "//ModelName = "
+    std::string storedPath;    // text after "//ModelFileDir = ", as written
+    std::string resolvedPath;  // storedPath with "./" or ".\" taken as the list's folder
+};
+
+// Creates or truncates listPath and writes the fixed head.
+bool CreateList(const std::string& listPath, Reporter& reporter);
+
+// Validates the record's equations, then appends its model block to listPath.
+// On refusal or failure the message is reported and the file is unchanged.
+bool AppendModel(const std::string& listPath, const ModelRecord& record, Reporter& reporter);
+
+// Rewrites listPath with the block of (oldName, oldPath) replaced by the
+// record's new block (in place) or dropped. Every other line is kept; the new
+// list replaces the old one only once it is completely written.
+bool ReplaceModel(const std::string& listPath, const ModelRecord& record,
+                  const std::string& oldName, const std::string& oldPath, Reporter& reporter);
+bool RemoveModel(const std::string& listPath, const std::string& oldName,
+                 const std::string& oldPath, Reporter& reporter);
+
+// The model block text that AppendModel writes (the date line included).
+std::string modelBlockText(const ModelRecord& record);
+
+// The names and model-file paths of the list, in list order. Returns false
+// (and no entries) when the list cannot be opened.
+bool readListEntries(const std::string& listPath, std::vector<ModelListEntry>& entries);
