@@ -1,0 +1,123 @@
+#include "view3d/settings/environment_settings.h"
+
+#include "view3d/settings/profile_file.h"
+
+#include <string>
+#include <variant>
+
+namespace {
+
+using Env = EnvironmentSettings;
+using IntField = int Env::*;
+using DoubleField = double Env::*;
+using ColourField = float (Env::*)[4];
+
+// One entry of the section: an integer or decimal key, or a colour stored
+// as the keys <key>_R, _G, _B (and _A when channels is 4).
+struct StoredKey {
+    const char* key;
+    std::variant<IntField, DoubleField, ColourField> field;
+    int channels = 3;
+};
+
+const StoredKey kStoredKeys[] = {
+    {"Vector_Flag_Display_Attractor", &Env::Vector_Flag_Display_Attractor},
+    {"Vector_Flag_Display_Vector", &Env::Vector_Flag_Display_Vector},
+    {"Vector_LaticeSize", &Env::Vector_LaticeSize},
+    {"Vector_Space_Num", &Env::Vector_Space_Num},
+    {"BackGround_Color", &Env::BackGround_Color},
+    {"Wall_Color", &Env::Wall_Color},
+    {"Orbit_Color", &Env::Orbit_Color},
+    {"Wall_Latice_Num", &Env::Wall_Latice_Num},
+    {"Wall_Type_Num", &Env::Wall_Type_Num},
+    {"Orbit_Type_Num", &Env::Orbit_Type_Num},
+    {"Axis_Flag_Display", &Env::Axis_Flag_Display},
+    {"Axis_Num_Type", &Env::Axis_Num_Type},
+    {"Axis_Type0_Flag_Color", &Env::Axis_Type0_Flag_Color},
+    {"Axis_Type0_AxisColor", &Env::Axis_Type0_AxisColor},
+    {"Axis_Type0_Flag_Length", &Env::Axis_Type0_Flag_Length},
+    {"Axis_Type0_Length", &Env::Axis_Type0_Length},
+    {"Axis_Type1_Flag_Text", &Env::Axis_Type1_Flag_Text},
+    {"Axis_Type1_TextColor", &Env::Axis_Type1_TextColor},
+    {"Axis_Scale_Numbers", &Env::Axis_Scale_Numbers},
+    {"Axis_Type1_Flag_Name", &Env::Axis_Type1_Flag_Name},
+    {"Axis_Type1_NameColor", &Env::Axis_Type1_NameColor},
+    {"Axis_Type1_Flag_Box", &Env::Axis_Type1_Flag_Box},
+    {"Axis_Type1_BoxColor", &Env::Axis_Type1_BoxColor},
+    {"Axis_Type1_Flag_Back", &Env::Axis_Type1_Flag_Back},
+    {"Axis_Type1_BackColor", &Env::Axis_Type1_BackColor, 4},
+    {"Axis_Type1_Flag_xyLatice", &Env::Axis_Type1_Flag_xyLatice},
+    {"Axis_Type1_xyLaticeColor", &Env::Axis_Type1_xyLaticeColor},
+    {"Axis_MultiDimension_Mode", &Env::Axis_MultiDimension_Mode},
+    {"Axis_MultiDimension_Color", &Env::Axis_MultiDimension_Color},
+};
+
+std::string channelKey(const StoredKey& entry, int channel)
+{
+    return std::string(entry.key) + "_" + "RGBA"[channel];
+}
+
+template <class... F> struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
+
+} // namespace
+
+EnvironmentSettings::EnvironmentSettings(const ProfileFile& store)
+{
+    load(store);
+}
+
+void EnvironmentSettings::reset()
+{
+    dataSource = 0;
+    presentationMode = 0;
+    probeMode = 0;
+    pointerState = 1;
+    freeScale = 0;
+    rebuildLevel = 0;
+    scale = 1.0;
+    vectorFieldOn = 0;
+}
+
+void EnvironmentSettings::load(const ProfileFile& store)
+{
+    static const Env defaults;
+    for (const StoredKey& entry : kStoredKeys) {
+        std::visit(Overloaded{
+                       [&](IntField f) {
+                           this->*f = store.profileInt(kEnvironmentSection, entry.key, defaults.*f);
+                       },
+                       [&](DoubleField f) {
+                           this->*f = store.profileDecimal(kEnvironmentSection, entry.key,
+                                                           defaults.*f);
+                       },
+                       [&](ColourField f) {
+                           for (int c = 0; c < entry.channels; ++c)
+                               (this->*f)[c] = static_cast<float>(store.profileDecimal(
+                                   kEnvironmentSection, channelKey(entry, c), (defaults.*f)[c]));
+                       },
+                   },
+                   entry.field);
+    }
+}
+
+bool EnvironmentSettings::save(ProfileFile& store) const
+{
+    for (const StoredKey& entry : kStoredKeys) {
+        std::visit(Overloaded{
+                       [&](IntField f) { store.setProfileInt(kEnvironmentSection, entry.key, this->*f); },
+                       [&](DoubleField f) {
+                           store.setProfileDecimal(kEnvironmentSection, entry.key, this->*f);
+                       },
+                       [&](ColourField f) {
+                           for (int c = 0; c < entry.channels; ++c)
+                               store.setProfileDecimal(kEnvironmentSection, channelKey(entry, c),
+                                                       (this->*f)[c]);
+                       },
+                   },
+                   entry.field);
+    }
+    return store.save();
+}
