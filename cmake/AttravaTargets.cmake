@@ -14,10 +14,11 @@ function(attrava_add_library name)
   target_link_libraries(attrava_${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
 endfunction()
 
-# attrava_add_test(<name> SOURCES ... DEPS ... [GUI])
-# One GoogleTest executable per library; every test case is registered with CTest.
+# attrava_add_test(<name> SOURCES ... DEPS ... [GUI] [TEST_PREFIX <prefix>])
+# One GoogleTest executable per library; every test case is registered with CTest,
+# its name preceded by TEST_PREFIX when given.
 function(attrava_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "TEST_PREFIX" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_compile_options(${name} PRIVATE ${ATTRAVA_WARNINGS})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
@@ -26,5 +27,24 @@ function(attrava_add_test name)
     ATTRAVA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     ATTRAVA_PROGRAM_DIR="${ATTRAVA_PROGRAM_DIR}")
   gtest_discover_tests(${name} WORKING_DIRECTORY ${ATTRAVA_PROGRAM_DIR}
+    TEST_PREFIX "${ARG_TEST_PREFIX}"
     DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST)
+endfunction()
+
+# attrava_add_qt_test(<name> SOURCES ... DEPS ...)
+# One Qt Test executable (QTEST_MAIN, moc on), registered with CTest as one
+# test on the xcb platform; run ctest under xvfb-run where there is no display.
+function(attrava_add_qt_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_compile_options(${name} PRIVATE ${ATTRAVA_WARNINGS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} Qt6::Test Qt6::Widgets)
+  target_compile_definitions(${name} PRIVATE
+    ATTRAVA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    ATTRAVA_PROGRAM_DIR="${ATTRAVA_PROGRAM_DIR}")
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${ATTRAVA_PROGRAM_DIR})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
 endfunction()
