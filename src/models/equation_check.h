@@ -13,6 +13,9 @@ class ModelRecord;
 // not starting with a digit.
 bool isValidModelName(std::string_view name);
 
+// Whether name is one of the math functions an equation may call.
+bool isMathFunctionName(std::string_view name);
+
 // Empty when the equation is acceptable for a model with the given dimension
 // and parameter count; otherwise a message that says what is wrong.
 std::string checkEquation(std::string_view equation, int dimension, int parameterCount);

@@ -19,13 +19,20 @@ struct ModelListEntry {
 // Creates or truncates listPath and writes the fixed head.
 bool CreateList(const std::string& listPath, Reporter& reporter);
 
-// Validates the record's equations, then appends its model block to listPath.
-// On refusal or failure the message is reported and the file is unchanged.
+// Validates the record, then appends its model block to listPath (creating
+// the file if it does not exist). A record is refused when its name breaks the
+// name rule, is a C keyword or a declared function, or is already in the list,
+// or when an equation fails the equation check (the message names it). On
+// refusal or failure the message is reported and the file is unchanged.
 bool AppendModel(const std::string& listPath, const ModelRecord& record, Reporter& reporter);
 
 // Rewrites listPath with the block of (oldName, oldPath) replaced by the
-// record's new block (in place) or dropped. Every other line is kept; the new
-// list replaces the old one only once it is completely written.
+// record's new block (in place) or dropped. The block is the one whose name
+// line is oldName and whose next line names the same file as oldPath (relative
+// paths taken from the list's folder). Every other line is kept; the new list
+// replaces the old one only once it is completely written. A model that is
+// not in the list leaves the file unchanged (and true is returned). Replace
+// refuses the record as AppendModel does.
 bool ReplaceModel(const std::string& listPath, const ModelRecord& record,
                   const std::string& oldName, const std::string& oldPath, Reporter& reporter);
 bool RemoveModel(const std::string& listPath, const std::string& oldName,

@@ -1,0 +1,304 @@
+// Generation and editing of the model list source. A model block is found by
+// its two comment lines: the name line and, right after it, the line naming
+// the model file. Every change is written to a new file that replaces the list
+// only once it is complete, so a failure leaves the previous list intact.
+#include "models/model_list.h"
+
+#include "models/equation_check.h"
+#include "models/model_paths.h"
+#include "models/model_record.h"
+#include "models/reporter.h"
+#include "models/text_io.h"
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+
+namespace {
+
+constexpr std::string_view kListMessage = "リストファイルが開けません。ファイルを選択してください。";
+constexpr std::string_view kCreateMessage = "リストファイルが開けません。";
+constexpr std::string_view kNameMessage =
+    "モデルの名前には半角英語を使用してください。２文字目以降は数字も可能です。";
+
+constexpr std::string_view kListHead =
+    "#include <windows.h>\n"
+    "#include <math.h>\n"
+    "__declspec(dllexport) void WINAPI dllmain(void){}\n\n";
+
+constexpr std::string_view kNameKey = "//ModelName = ";
+constexpr std::string_view kPathKey = "//ModelFileDir = ";
+
+// Names a model function cannot have besides the math functions: C keywords
+// and the names the list head declares.
+constexpr std::string_view kReservedNames[] = {
+    "auto",     "break",      "case",     "char",     "const",    "continue",       "default",
+    "do",       "double",     "else",     "enum",     "extern",   "float",          "for",
+    "goto",     "if",         "inline",   "int",      "long",     "register",       "restrict",
+    "return",   "short",      "signed",   "sizeof",   "static",   "struct",         "switch",
+    "typedef",  "union",      "unsigned", "void",     "volatile", "while",          "_Bool",
+    "_Complex", "_Imaginary", "_Alignas", "_Alignof", "_Atomic",  "_Generic",       "_Noreturn",
+    "_Static_assert", "_Thread_local", "dllmain", "WINAPI", "__declspec",
+};
+
+std::string withoutLineEnds(std::string_view text)
+{
+    std::string result(text);
+    std::erase_if(result, [](char c) { return c == '\n' || c == '\r'; });
+    return result;
+}
+
+std::string currentDateTime()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[64];
+    const std::size_t length = std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &local);
+    return std::string(text, length);
+}
+
+bool isReservedName(const std::string& name)
+{
+    return isMathFunctionName(name) ||
+           std::find(std::begin(kReservedNames), std::end(kReservedNames), name) !=
+               std::end(kReservedNames);
+}
+
+// Why the record's block must not go into the list, or empty when it may.
+// A block is written only when it compiles to a function of the model's name.
+std::string refusalToWrite(const ModelRecord& record)
+{
+    if (!isValidModelName(record.ModelName))
+        return std::string(kNameMessage);
+    if (isReservedName(record.ModelName)) {
+        return "モデルの名前「" + record.ModelName +
+               "」は C の予約語か宣言済みの関数の名前なので使えません。";
+    }
+    if (record.ModelFileDir.find_first_of("\r\n") != std::string::npos)
+        return "モデルファイルのパスに改行は使えません。";
+    if (record.Dimension < 1 || record.Dimension > kMaxVariables || record.Parameter < 0 ||
+        record.Parameter > kMaxParameters)
+        return "次元かパラメータ数が範囲外です。";
+    return checkModelEquations(record);
+}
+
+bool listHasModel(const std::string& listPath, const std::string& name)
+{
+    std::vector<ModelListEntry> entries;
+    readListEntries(listPath, entries);
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const ModelListEntry& entry) { return entry.name == name; });
+}
+
+std::string duplicateMessage(const std::string& name)
+{
+    return "リストには同じ名前のモデル「" + name + "」がすでにあります。";
+}
+
+bool readPieces(const std::string& path, std::vector<std::string>& pieces)
+{
+    FileHandle file = openForReading(path);
+    if (!file)
+        return false;
+    TextPieceReader reader(file.get());
+    std::string piece;
+    while (reader.next(piece))
+        pieces.push_back(piece);
+    return !std::ferror(file.get());
+}
+
+// Copies the list with the block of (oldName, oldPath) dropped, or replaced by
+// newBlock when one is given. Returns whether the block was found.
+bool rewritePieces(const std::vector<std::string>& pieces, const std::string& listFolder,
+                   const std::string& oldName, const std::string& oldPath,
+                   const std::string* newBlock, std::string& out)
+{
+    enum class State { Before, NameSeen, Inside, ClosingBlank, After };
+    const std::string nameLine = std::string(kNameKey) + oldName + "\n";
+    const std::string oldResolved = resolveAgainst(oldPath, listFolder);
+    const auto isOldPathLine = [&](const std::string& piece) {
+        return piece.starts_with(kPathKey) &&
+               isSameFile(resolveAgainst(withoutLineEnds(piece.substr(kPathKey.size())), listFolder),
+                          oldResolved);
+    };
+
+    State state = State::Before;
+    const std::string* heldNameLine = nullptr;
+    bool found = false;
+    for (const std::string& piece : pieces) {
+        switch (state) {
+        case State::NameSeen:
+            if (isOldPathLine(piece)) {
+                state = State::Inside;
+                found = true;
+                break;
+            }
+            out += *heldNameLine;
+            state = State::Before;
+            [[fallthrough]];
+        case State::Before:
+            if (piece.find(nameLine) != std::string::npos) {
+                heldNameLine = &piece;
+                state = State::NameSeen;
+            } else {
+                out += piece;
+            }
+            break;
+        case State::Inside:
+            if (piece.find("}\n") != std::string::npos) {
+                if (newBlock)
+                    out += *newBlock;
+                state = State::ClosingBlank;
+            }
+            break;
+        case State::ClosingBlank:
+            state = State::After;
+            if (piece != "\n")
+                out += piece;
+            break;
+        case State::After:
+            out += piece;
+            break;
+        }
+    }
+    // A list that ends inside the matched block still gets the new block, and a
+    // name line at the very end is kept.
+    if (state == State::NameSeen)
+        out += *heldNameLine;
+    if (state == State::Inside && newBlock)
+        out += *newBlock;
+    return found;
+}
+
+bool rewriteList(const std::string& listPath, const std::string& oldName,
+                 const std::string& oldPath, const std::string* newBlock, Reporter& reporter)
+{
+    const std::string path = withSlashes(listPath);
+    std::vector<std::string> pieces;
+    if (!readPieces(path, pieces)) {
+        reporter.showMessage(kListMessage);
+        return false;
+    }
+    std::string out;
+    if (!rewritePieces(pieces, folderOf(path), oldName, oldPath, newBlock, out))
+        return true;  // the model is not in the list: nothing to change
+    if (!replaceFileContents(path, out)) {
+        reporter.showMessage(kListMessage);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string modelBlockText(const ModelRecord& record)
+{
+    const std::string& name = record.ModelName;
+    std::string text = std::string(kNameKey) + name + "\n";
+    text += std::string(kPathKey) + record.ModelFileDir + "\n";
+    text += "//" + currentDateTime() + "\n";
+    text += "__declspec(dllexport) double WINAPI " + name +
+            "(int *Dimension, double *Variable, double *Parameter, double *Input_Data)\n{\n";
+    text += "\tdouble Solution;\n";
+    text += "\tdouble ";
+    for (int k = 0; k < record.Dimension; ++k) {
+        text += std::string(k > 0 ? ", " : "") + variableLetter(k) + " = Variable[" +
+                std::to_string(k) + "]";
+    }
+    text += ";\n";
+    if (record.Parameter > 0) {
+        text += "\tdouble ";
+        for (int k = 0; k < record.Parameter; ++k) {
+            text += std::string(k > 0 ? ", " : "") + parameterLetter(k) + " = Parameter[" +
+                    std::to_string(k) + "]";
+        }
+        text += ";\n\n";
+    }
+    for (int k = 0; k < record.Dimension; ++k) {
+        text += k == 0 ? std::string("\tif(Dimension[0] == 0)\n")
+                       : "\telse if(Dimension[0] == " + std::to_string(k) + ")\n";
+        text += "\t\tSolution = " + record.Function[k] + ";\n";
+    }
+    text += "\treturn Solution;\n}\n\n";
+    return text;
+}
+
+bool CreateList(const std::string& listPath, Reporter& reporter)
+{
+    if (!replaceFileContents(withSlashes(listPath), kListHead)) {
+        reporter.showMessage(kCreateMessage);
+        return false;
+    }
+    return true;
+}
+
+bool AppendModel(const std::string& listPath, const ModelRecord& record, Reporter& reporter)
+{
+    if (const std::string refusal = refusalToWrite(record); !refusal.empty()) {
+        reporter.showMessage(refusal);
+        return false;
+    }
+    if (listHasModel(listPath, record.ModelName)) {
+        reporter.showMessage(duplicateMessage(record.ModelName));
+        return false;
+    }
+    // Appending to a list that does not exist yet creates it.
+    const std::string path = withSlashes(listPath);
+    std::string bytes;
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(path, ec);
+    if ((exists && !readFileBytes(path, bytes)) ||
+        !replaceFileContents(path, bytes + modelBlockText(record))) {
+        reporter.showMessage(kListMessage);
+        return false;
+    }
+    return true;
+}
+
+bool ReplaceModel(const std::string& listPath, const ModelRecord& record,
+                  const std::string& oldName, const std::string& oldPath, Reporter& reporter)
+{
+    if (const std::string refusal = refusalToWrite(record); !refusal.empty()) {
+        reporter.showMessage(refusal);
+        return false;
+    }
+    if (record.ModelName != oldName && listHasModel(listPath, record.ModelName)) {
+        reporter.showMessage(duplicateMessage(record.ModelName));
+        return false;
+    }
+    const std::string block = modelBlockText(record);
+    return rewriteList(listPath, oldName, oldPath, &block, reporter);
+}
+
+bool RemoveModel(const std::string& listPath, const std::string& oldName,
+                 const std::string& oldPath, Reporter& reporter)
+{
+    return rewriteList(listPath, oldName, oldPath, nullptr, reporter);
+}
+
+bool readListEntries(const std::string& listPath, std::vector<ModelListEntry>& entries)
+{
+    entries.clear();
+    const std::string path = withSlashes(listPath);
+    FileHandle file = openForReading(path);
+    if (!file)
+        return false;
+    // Names and paths are collected as two parallel lists: the i-th path line
+    // belongs to the i-th name line.
+    const std::string folder = folderOf(path);
+    std::vector<std::string> paths;
+    TextPieceReader reader(file.get());
+    std::string piece;
+    while (reader.next(piece)) {
+        if (piece.find(kNameKey) != std::string::npos)
+            entries.push_back({withoutLineEnds(piece.substr(kNameKey.size())), {}, {}});
+        if (piece.find(kPathKey) != std::string::npos)
+            paths.push_back(withoutLineEnds(piece.substr(kPathKey.size())));
+    }
+    for (std::size_t i = 0; i < entries.size() && i < paths.size(); ++i) {
+        entries[i].storedPath = paths[i];
+        entries[i].resolvedPath = resolveAgainst(paths[i], folder);
+    }
+    return true;
+}

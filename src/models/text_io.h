@@ -1,0 +1,42 @@
+// Text-file primitives shared by the model file and model list code: reading
+// in pieces of bounded length, reading a file whole, and replacing a file's
+// contents so that a failed write never destroys the previous file.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens path for reading; null when it cannot be opened.
+FileHandle openForReading(const std::string& path);
+
+// Reads a text file the way the model file and list formats are defined: at
+// most kMaxPiece characters per piece, the line feed included, so a longer
+// physical line comes back as several pieces. A CR LF pair is read as one line
+// feed, so files written with CR LF line ends read exactly like LF files.
+class TextPieceReader {
+public:
+    static constexpr std::size_t kMaxPiece = 198;
+
+    explicit TextPieceReader(std::FILE* file) : file_(file) {}
+
+    // The next piece, or false at end of file (piece is then left unchanged).
+    bool next(std::string& piece);
+
+private:
+    std::FILE* file_;
+};
+
+// The whole file as bytes; false when it cannot be opened or read.
+bool readFileBytes(const std::string& path, std::string& bytes);
+
+// Writes content under a temporary name in the same folder, then renames it
+// over path. On any failure the temporary file is removed and path is left as
+// it was. A symbolic link is followed, so the file it names is replaced.
+bool replaceFileContents(const std::string& path, std::string_view content);
