@@ -1,0 +1,71 @@
+// What the two stereo display modes need from the screen and where their two
+// cameras go: the screen mode each mode looks for, the message shown when the
+// screen cannot be switched, and the viewports, projections and eye
+// positions of camera A and camera B. Pure functions over plain values.
+#pragma once
+
+#include "shell/display_settings.h"
+#include "view3d/scene/vector3.h"
+
+#include <string>
+#include <vector>
+
+// Display modes of the main frame.
+namespace DisplayMode {
+constexpr int Normal = 0;
+constexpr int UpDown = 1;     // CrystalEyes shutter glasses
+constexpr int LeftRight = 2;  // head-mounted display
+}  // namespace DisplayMode
+
+// The screen mode a stereo display mode asks for.
+struct StereoScreenRequest {
+    int width = 0;
+    int height = 0;
+    int refreshRate = 0;
+};
+
+// Viewport in pixels, origin at the bottom left.
+struct Viewport {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const Viewport&) const = default;
+};
+
+// One camera of a stereo pair: viewport, perspective projection and eye
+// position in scene units.
+struct StereoCamera {
+    Viewport viewport;
+    double fieldOfView = 40.0;  // vertical, degrees
+    double aspect = 1.0;
+    double nearPlane = 0.0;
+    double farPlane = 0.0;
+    Vector3 position;
+};
+
+// Camera A (upper or left half) and camera B (lower or right half).
+struct StereoLayout {
+    StereoCamera cameraA;
+    StereoCamera cameraB;
+};
+
+// The request of mode 1 (1024 x 768 at 75 Hz) or mode 2 (1280 x 480 at 70 Hz).
+StereoScreenRequest stereoScreenRequest(int displayMode);
+
+// The message shown when the screen cannot be put into the mode.
+std::string stereoFailureMessage(int displayMode);
+
+// The screen modes worth trying for a stereo mode, best first: the offered
+// modes of the requested size at 32, 24 and 16 bits per pixel (the last
+// offered of each depth), each with the requested refresh rate. Empty when
+// the screen offers no such mode.
+std::vector<ScreenMode> stereoCandidates(int displayMode, const std::vector<ScreenMode>& offered);
+
+// The two cameras of view 0 on a screen of the given size: mode 1 stacks them
+// (A above B), mode 2 puts them side by side (A left). `crystalGap` is the
+// blank gap in pixels between the halves of the up/down split, `eyeOffset` the
+// half eye separation of that mode in scene units.
+StereoLayout computeStereoLayout(int displayMode, int screenWidth, int screenHeight,
+                                 double crystalGap, double eyeOffset);
