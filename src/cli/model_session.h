@@ -1,0 +1,60 @@
+// A model ready to compute from the command line: the model file read into a
+// record, the command-line overrides applied, the model compiled on its own
+// into a private temporary folder with the program's compiler, and an engine
+// bound to it with its parameters loaded. Every command that works on a model
+// file (orbit, and the analyses built on an orbit) starts from one.
+#pragma once
+
+#include "cli/cli_args.h"
+#include "dynamics/dynamics_engine.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// Overrides of the model file's values. Unset options keep the file's value.
+struct ModelOptions {
+    int points = 0;              // --points N (0: not given)
+    double interval = 0.0;       // --interval H (0: not given)
+    double autoAccuracy = 0.0;   // --auto EPS selects the automatic interval (0: not given)
+    std::vector<std::pair<char, double>> parameters;     // --param a=V
+    std::vector<std::pair<char, double>> initialValues;  // --init x=V
+};
+
+// The usage text of the options above, for the commands' help.
+extern const char* const kModelOptionsUsage;
+
+enum class OptionOutcome { NotModelOption, Taken, Invalid };
+
+// When args[i] is one of the model options, reads it (and its value, moving i
+// onto the value) into options. Invalid sets error.
+OptionOutcome parseModelOption(const CommandArguments& args, std::size_t& i,
+                               ModelOptions& options, std::string& error);
+
+// A folder under the system's temporary directory, removed with everything in
+// it when the object goes.
+class TemporaryFolder {
+public:
+    TemporaryFolder() = default;
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    ~TemporaryFolder();
+
+    bool create();
+    const std::string& path() const { return path_; }  // ends with '/'
+
+private:
+    std::string path_;
+};
+
+class ModelSession {
+public:
+    // Reads modelFile (its stem is the model name), applies options, compiles
+    // and binds. False after reporting what went wrong.
+    bool open(const std::string& modelFile, const ModelOptions& options, Reporter& reporter);
+
+    // Declared first so that the engine lets go of the library before the
+    // folder that holds it is removed.
+    TemporaryFolder folder;
+    DynamicsEngine engine;
+};
