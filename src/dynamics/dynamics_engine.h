@@ -10,6 +10,7 @@
 #include "models/model_record.h"
 #include "view3d/scene/vector3.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,8 @@ class Reporter;
 struct SeriesReadResult {
     bool opened = false;
     // Set when reading stopped at an item the chosen layout cannot convert:
-    // the 0-based index of the value that could not be read, and its text.
+    // the 0-based index of the value that could not be read, and its text
+    // (empty when the file ends inside a time-data pair).
     bool stoppedAtBadItem = false;
     long badItemIndex = 0;
     std::string badItemText;
@@ -68,8 +70,11 @@ public:
 
     // --- Lyapunov analyses ---
     // mode 1/2: the spectrum; 3: spectrum responses; 4: also the dimension
-    // response. spectrumExists() says whether the last mode 1/2 result exists.
+    // response. Modes 1/2 return the zero vector and set spectrumExists to 0
+    // when the orbit diverged or has fewer than two valid points.
     StateVector lyapunov(int mode);
+    // The Kaplan-Yorke dimension of the whole orbit; 0.0 with spectrumExists 0
+    // when the spectrum does not exist.
     double lyapunovDimension();
 
     // --- time series ---
@@ -96,6 +101,13 @@ public:
     int orbitReady = 0;
     int diverged = 0;
 
+    // 1 when the last spectrum (mode 1/2 or lyapunovDimension) has a value:
+    // the orbit did not diverge and has at least two valid points, so at least
+    // one step was measured. The windows show "-" when it is 0.
+    int spectrumExists = 0;
+    // When set, lyapunov() calls it now and then with the fraction of the
+    // orbit steps done (0..1), for the progress display of long runs.
+    std::function<void(double)> lyapunovProgress;
     std::vector<std::vector<double>> spectrumResponse;
     std::vector<std::vector<double>> partialSumResponse;
     std::vector<double> dimensionResponse;

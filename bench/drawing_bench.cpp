@@ -1,0 +1,215 @@
+// Speed of the attractor display on Mesa's software renderer, in an offscreen
+// GLX pbuffer of the full window size (run under xvfb-run). For Lorenz orbits
+// of 10,000, 100,000 and 500,000 points in the shaded (pseudo-tube) style it
+// times recording the display list together with drawing one frame, and
+// drawing one frame from the recorded list alone; the difference is the
+// recording. Then it times one drawing tick of four views (viewports of a
+// 1280 x 1024 window) with 10,000-point orbits, floor and outline, recorded
+// once and replayed, and prints its ratio to the 33 ms tick (target <= 1).
+#include "dynamics/dynamics_engine.h"
+#include "view3d/objects/active_view_marker.h"
+#include "view3d/objects/orbit_object.h"
+#include "view3d/objects/renderer_heap.h"
+#include "view3d/objects/room_object.h"
+#include "view3d/objects/view_light.h"
+#include "view3d/scene/camera.h"
+#include "view3d/scene/gl_state.h"
+#include "view3d/scene/light.h"
+#include "view3d/scene/world.h"
+#include "view3d/settings/environment_settings.h"
+#include "median_reporter.h"
+
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+
+std::string benchmarkName(const char* kind, int points)
+{
+    return std::string(kind) + '/' + std::to_string(points);
+}
+
+constexpr int kWindowWidth = 1280;
+constexpr int kWindowHeight = 1024;
+constexpr double kTickMs = 33.0;
+
+// An offscreen context made current for the whole run; false when the X
+// display or a pbuffer configuration is missing.
+bool makeContextCurrent()
+{
+    setenv("LIBGL_ALWAYS_SOFTWARE", "1", 0);
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    const int attributes[] = {GLX_DRAWABLE_TYPE, GLX_PBUFFER_BIT, GLX_RENDER_TYPE, GLX_RGBA_BIT,
+                              GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
+                              GLX_DEPTH_SIZE, 16, GLX_STENCIL_SIZE, 8, None};
+    int count = 0;
+    GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), attributes, &count);
+    if (!configs || count == 0)
+        return false;
+    const GLXFBConfig config = configs[0];
+    XFree(configs);
+    const int size[] = {GLX_PBUFFER_WIDTH, kWindowWidth, GLX_PBUFFER_HEIGHT, kWindowHeight, None};
+    const GLXPbuffer pbuffer = glXCreatePbuffer(display, config, size);
+    const GLXContext context = glXCreateNewContext(display, config, GLX_RGBA_TYPE, nullptr, True);
+    return pbuffer && context && glXMakeContextCurrent(display, pbuffer, pbuffer, context);
+}
+
+double lorenz(int* dimension, double* v, double* p, double*)
+{
+    switch (dimension[0]) {
+    case 0: return p[0] * (v[1] - v[0]);
+    case 1: return -v[0] * v[2] + p[1] * v[0] - v[1];
+    default: return v[0] * v[1] - p[2] * v[2];
+    }
+}
+
+// One view as the document builds it: camera, light 0, floor, outline and
+// the attractor of a computed Lorenz orbit in the shaded style.
+struct View {
+    DynamicsEngine engine;
+    EnvironmentSettings environment;
+    CWorld world;
+    CCamera camera;
+    CLight light;
+    std::unique_ptr<CRoomObject> room;
+    std::unique_ptr<CActiveViewMarker> marker;
+    std::unique_ptr<COrbitObject> orbit;
+
+    View(int points, int x, int y, int width, int height)
+    {
+        ModelRecord& record = engine.recordEdited;
+        record.Dimension = 3;
+        record.Parameter = 3;
+        record.Parameter_Default[0] = 10.0;
+        record.Parameter_Default[1] = 28.0;
+        record.Parameter_Default[2] = 8.0 / 3.0;
+        record.Setting = StateVector(1.0, 1.0, 20.0, 0.0, 0.0, 0.0);
+        record.Sampling_Point = points;
+        engine.applyEditedRecord();
+        engine.binding.BindFunction(lorenz, 3, 3);
+        engine.loadParameters();
+        engine.computeOrbit();
+
+        environment.presentationMode = 1;
+        environment.dataSource = 1;
+        environment.scale = 0.25; // about two scene units across, as after a fit
+        camera.setViewport(x, y, width, height);
+        camera.setPerspective(40.0, static_cast<double>(width) / height, 0.1, 100.0);
+        configureViewLight(light);
+        room = std::make_unique<CRoomObject>(environment);
+        marker = std::make_unique<CActiveViewMarker>([] { return true; });
+        orbit = std::make_unique<COrbitObject>(engine, environment);
+        world.registerCamera(camera);
+        world.registerLight(light);
+        if (!getenv("NOROOM")) world.registerObject(*room);
+        if (!getenv("NOROOM")) world.registerObject(*marker);
+        if (!getenv("NOORBIT")) world.registerObject(*orbit);
+        if (getenv("FLAT")) environment.Orbit_Type_Num = 0;
+        if (getenv("FLATSHADE")) orbit->setShadeModel(ShadeModel::Flat);
+        if (getenv("SCALE")) environment.scale = atof(getenv("SCALE"));
+    }
+};
+
+View& singleView(int points)
+{
+    static std::array<std::unique_ptr<View>, 3> views;
+    const int slot = points == 10000 ? 0 : (points == 100000 ? 1 : 2);
+    if (!views[slot])
+        views[slot] = std::make_unique<View>(points, 0, 0, kWindowWidth / 2, kWindowHeight / 2);
+    return *views[slot];
+}
+
+void recordAndDraw(benchmark::State& state)
+{
+    View& view = singleView(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        view.orbit->rebuild();
+        view.world.draw(true);
+        glFinish();
+    }
+}
+
+void drawRecorded(benchmark::State& state)
+{
+    View& view = singleView(static_cast<int>(state.range(0)));
+    view.world.draw(true);
+    glFinish();
+    for (auto _ : state) {
+        view.world.draw(true);
+        glFinish();
+    }
+}
+
+void fourViewTick(benchmark::State& state)
+{
+    static std::array<std::unique_ptr<View>, 4> views;
+    const int w = kWindowWidth / 2, h = kWindowHeight / 2;
+    for (int v = 0; v < 4; ++v) {
+        if (!views[v])
+            views[v] = std::make_unique<View>(10000, (v % 2) * w, (1 - v / 2) * h, w, h);
+    }
+    for (int v = 0; v < 4; ++v)
+        views[v]->world.draw(v == 0);
+    glFinish();
+    for (auto _ : state) {
+        for (int v = 0; v < 4; ++v)
+            views[v]->world.draw(v == 0);
+        glFinish();
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    // As the program does at start-up; without it every frame re-faults the
+    // software renderer's freed memory (run with --plain-heap to see).
+    bool plainHeap = false;
+    for (int k = 1; k < argc; ++k)
+        plainHeap = plainHeap || std::string(argv[k]) == "--plain-heap";
+    if (!plainHeap)
+        keepRendererHeap();
+    if (!makeContextCurrent()) {
+        std::fprintf(stderr, "no offscreen OpenGL context (run under xvfb-run)\n");
+        return 1;
+    }
+    initSceneGlobalState();
+    std::printf("renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+
+    const int sizes[] = {10000, 100000, 500000};
+    for (int n : sizes) {
+        benchmark::RegisterBenchmark(benchmarkName("recordAndDraw", n).c_str(), recordAndDraw)
+            ->Arg(n)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime()->Repetitions(5);
+        benchmark::RegisterBenchmark(benchmarkName("drawRecorded", n).c_str(), drawRecorded)
+            ->Arg(n)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime()->Repetitions(5);
+    }
+    benchmark::RegisterBenchmark("fourViewTick/10000", fourViewTick)
+        ->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime()->Repetitions(5);
+
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    std::printf("\nShaded attractor, medians in ms (real time):\n");
+    for (int n : sizes) {
+        const double both = reporter.median(benchmarkName("recordAndDraw", n));
+        const double draw = reporter.median(benchmarkName("drawRecorded", n));
+        std::printf("  %6d points: record + draw %8.2f  draw %8.2f  record %8.2f  "
+                    "record per point %.1f ns\n",
+                    n, both, draw, both - draw, (both - draw) * 1e6 / n);
+    }
+    const double tick = reporter.median("fourViewTick/10000");
+    std::printf("Four views x 10000 points, one tick: %.2f ms; ratio to the %.0f ms tick %.3f "
+                "(target <= 1)\n", tick, kTickMs, tick / kTickMs);
+    return 0;
+}

@@ -1,0 +1,97 @@
+// attrava-cli response: integrates a model file and writes the temporal
+// responses of the Lyapunov spectrum and dimension as CSV.
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/progress.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+void printUsage(std::FILE* out)
+{
+    std::fprintf(out,
+                 "usage: attrava-cli response MODEL_FILE [options] [--out FILE]\n"
+                 "Integrates the model and writes CSV: the header\n"
+                 "point,lambda_x,lambda_y,...,DL and one row per orbit step, with the\n"
+                 "running estimate of every exponent and of the Lyapunov dimension after\n"
+                 "that point.\n"
+                 "Options override the model file's values:\n%s"
+                 "  --out FILE      write the CSV to FILE instead of standard output\n",
+                 kModelOptionsUsage);
+}
+
+void appendNumber(std::string& text, double value)
+{
+    char digits[32];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    text.append(digits, result.ptr);
+}
+
+}  // namespace
+
+int runResponseCommand(const CommandArguments& args)
+{
+    ModelOptions options;
+    std::string outPath;
+    CommandLine line;
+    std::string error;
+    const auto parseOption = [&](const CommandArguments& a, std::size_t& i, std::string& e) {
+        const OptionOutcome outcome = parseTextOption(a, i, "--out", outPath, e);
+        return outcome != OptionOutcome::NotModelOption ? outcome
+                                                        : parseModelOption(a, i, options, e);
+    };
+    if (!parseCommandLine("response", args, parseOption, line, error))
+        return fail(error);
+    if (line.help) {
+        printUsage(stdout);
+        return 0;
+    }
+    if (line.file.empty()) {
+        printUsage(stderr);
+        return fail("response: no model file given");
+    }
+
+    StderrReporter reporter;
+    ModelSession session;
+    if (!session.open(line.file, options, reporter))
+        return 1;
+    DynamicsEngine& engine = session.engine;
+
+    {
+        ProgressDisplay progress("response");
+        progress.stage("integrating");
+        engine.computeOrbit();
+        progress.stage("responses");
+        engine.lyapunovProgress = [&progress](double done) { progress.fraction(done); };
+        engine.lyapunov(4);
+        engine.lyapunovProgress = nullptr;
+    }
+
+    std::FILE* out = openOutput(outPath);
+    if (out == nullptr)
+        return fail("response: cannot open the output file " + outPath);
+    const int n = engine.recordInUse.Dimension;
+    std::string text = "point";
+    for (int k = 0; k < n; ++k)
+        text += std::string(",lambda_") + variableLetter(k);
+    text += ",DL\n";
+    const int rows = std::max(engine.recordInUse.validPointCount - 1, 0);
+    for (int i = 0; i < rows; ++i) {
+        text += std::to_string(i + 1);
+        for (int k = 0; k < n; ++k) {
+            text += ',';
+            appendNumber(text, engine.spectrumResponse[k][i]);
+        }
+        text += ',';
+        appendNumber(text, engine.dimensionResponse[i]);
+        text += '\n';
+    }
+    std::fwrite(text.data(), 1, text.size(), out);
+    if (!closeOutput(out))
+        return fail("response: writing the CSV failed");
+    return 0;
+}
