@@ -1,0 +1,53 @@
+// The per-view modeless windows as the document sees them: the fourteen
+// analysis window kinds, the seventeen entries of a view's window table, and
+// the small interface every such window implements so the document can ask
+// whether it is showing and close it without knowing its toolkit.
+#pragma once
+
+#include <array>
+#include <memory>
+
+enum class WindowKind {
+    SamplingInitialValue = 0,   // sampling and initial value window
+    ReconstructionDelay = 1,    // reconstruction dimension and delay window
+    LocalLyapunovError = 2,     // local Lyapunov exponent initial-error window
+    PhaseSpaceSettings = 3,     // vector-field settings window
+    SeriesData = 4,             // time-series data window
+    LyapunovSpectrum = 5,
+    LyapunovDimension = 6,
+    SpectrumResponse = 7,       // spectrum temporal response window
+    DimensionResponse = 8,      // dimension temporal response window
+    ParameterSetting = 9,
+    RecurrencePlot = 10,
+    AnalysedSeriesData = 11,    // time-series window showing the reconstructed data
+    ColourBar = 12,
+    ModelEquation = 13,
+};
+
+inline constexpr int kWindowKindCount = 14;
+// Entries of a view's window table: the fourteen kinds, one unused entry, and
+// the two property sheets.
+inline constexpr int kWindowEntryCount = 17;
+inline constexpr int kEnvironmentSheetEntry = 15;
+inline constexpr int kDefaultParameterSheetEntry = 16;
+
+// The table entry that holds a window of the given kind.
+constexpr int windowEntry(WindowKind kind)
+{
+    constexpr std::array<int, kWindowKindCount> entries{0, 1, 2, 3, 5, 6, 7, 8, 9, 4, 10, 12, 13, 14};
+    return entries[static_cast<int>(kind)];
+}
+
+// A view's modeless window or property sheet. A window the user closed with
+// OK, cancel or the close box is hidden or destroyed, but its object stays in
+// the table until the document replaces or closes it.
+class AnalysisWindow {
+public:
+    virtual ~AnalysisWindow() = default;
+    // The system window exists and is visible.
+    virtual bool isOpen() const = 0;
+    // Destroys the system window; the object itself lives on.
+    virtual void close() = 0;
+};
+
+using WindowTable = std::array<std::unique_ptr<AnalysisWindow>, kWindowEntryCount>;

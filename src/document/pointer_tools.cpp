@@ -1,0 +1,96 @@
+#include "document/pointer_tools.h"
+
+#include "document/view_slot.h"
+#include "view3d/objects/scene_mapping.h"
+#include "view3d/scene/pointer.h"
+
+namespace {
+
+constexpr int kPrimaryBit = 0;
+constexpr int kSpidarInitialValueBit = 1;
+constexpr int kSpidarGrabBit = 2;
+
+constexpr int kTranslationRotation = 1;
+constexpr int kInitialValueInput = 2;
+
+} // namespace
+
+void runPointerTick(ViewSlot& slot, const CPointer& pointer, int inputDevice)
+{
+    if (inputDevice == kSpidarDevice) {
+        grabStep(slot, pointer, kSpidarGrabBit);
+        initialValueStep(slot, pointer, kSpidarInitialValueBit);
+        return;
+    }
+    if (slot.environment.pointerState == kTranslationRotation)
+        grabStep(slot, pointer, kPrimaryBit);
+    else if (slot.environment.pointerState == kInitialValueInput)
+        initialValueStep(slot, pointer, kPrimaryBit);
+}
+
+void takePointerReference(ViewSlot& slot, const CPointer& pointer)
+{
+    slot.pointerReference = pointer.pose().rigidInverse() * slot.objectTransform.transform();
+}
+
+void grabStep(ViewSlot& slot, const CPointer& pointer, int buttonBit)
+{
+    if (!pointer.buttonDown(buttonBit)) {
+        slot.grabbing = 0;
+        return;
+    }
+    if (slot.grabbing == 0) {
+        takePointerReference(slot, pointer);
+        slot.grabbing = 1;
+    }
+    slot.objectTransform.setTransform((pointer.pose() * slot.pointerReference).orthonormalized());
+}
+
+std::optional<Vector3> phasePointUnderPointer(const ViewSlot& slot, const CPointer& pointer)
+{
+    const double k = sceneScale(slot.engine.recordInUse, slot.environment);
+    if (k == 0.0)
+        return std::nullopt;
+    const Vector3 local =
+        slot.objectTransform.transform().rigidInverse().transformPoint(pointer.pose().translationPart());
+    return Vector3{local.x / k, -local.z / k, local.y / k};
+}
+
+void initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit)
+{
+    if (!pointer.buttonDown(buttonBit) || slot.environment.rebuildLevel != 0 ||
+        slot.engine.binding.bound == 0)
+        return;
+    const std::optional<Vector3> point = phasePointUnderPointer(slot, pointer);
+    if (!point)
+        return;
+    StateVector& setting = slot.engine.recordInUse.Setting;
+    setting[0] = point->x;
+    setting[1] = point->y;
+    setting[2] = point->z;
+    setting[4] = 0.0;
+    setting[5] = 0.0;
+    slot.engine.computeOrbit();
+    slot.environment.rebuildLevel = 1;
+}
+
+void localInformationStep(ViewSlot& slot, const CPointer& pointer)
+{
+    if (!pointer.buttonDown(kPrimaryBit) || slot.environment.rebuildLevel != 0 ||
+        slot.engine.binding.bound == 0)
+        return;
+    const std::optional<Vector3> point = phasePointUnderPointer(slot, pointer);
+    if (!point)
+        return;
+    StateVector start = slot.engine.recordInUse.Setting;
+    start[0] = point->x;
+    start[1] = point->y;
+    start[2] = point->z;
+    double h = slot.engine.recordInUse.Sampling_Interval;
+    const StateVector next = slot.engine.advance(start, h);
+    const Vector3 phaseStep{next[0] - start[0], next[1] - start[1], next[2] - start[2]};
+    const Vector3 sceneStep{phaseStep.x, phaseStep.z, -phaseStep.y};
+    slot.localStep = slot.objectTransform.transform().transformDirection(sceneStep);
+    if (slot.localInformation)
+        slot.localInformation->showStep(slot.localStep);
+}

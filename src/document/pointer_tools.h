@@ -1,0 +1,49 @@
+// What the 3-D pointer does to a view at each drawing tick: grabbing the
+// view's objects to move and turn them, setting the model's initial state by
+// pointing into phase space, and the vector field's local-information probe.
+// Scene coordinates (xs, ys, zs) map to the phase components as x = xs,
+// y = -zs, z = ys, divided by the view's scene scale.
+#pragma once
+
+#include "view3d/scene/vector3.h"
+
+#include <optional>
+
+class CPointer;
+class ViewSlot;
+
+// Input devices of the document.
+inline constexpr int kMouseDevice = 0;
+inline constexpr int kPhantomDevice = 1;
+inline constexpr int kSpidarDevice = 2;
+
+// The pointer tick of a view whose pointer is bound, run while the program's
+// frame is in the foreground: SPIDAR G grabs with button bit 2 and sets
+// initial values with bit 1 whatever the tool; otherwise pointerState 1
+// grabs and 2 sets initial values with the primary button.
+void runPointerTick(ViewSlot& slot, const CPointer& pointer, int inputDevice);
+
+// Takes the pointer's current pose as the start of the object transform's
+// reference, so the objects do not jump when a grab starts.
+void takePointerReference(ViewSlot& slot, const CPointer& pointer);
+
+// While the button is held the object transform follows the pointer rigidly;
+// releasing it ends the grab.
+void grabStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
+
+// While the button is held and no rebuild is pending: the phase point under
+// the pointer becomes the initial state (x, y, z; v and u 0; w kept), the
+// orbit is computed anew and rebuildLevel set to 1. Nothing without a bound
+// model.
+void initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
+
+// While the primary button is held and no rebuild is pending: the model's one
+// integration step from the phase point under the pointer, as a world
+// direction, is kept in slot.localStep and shown by the view's
+// local-information display. Nothing without a bound model.
+void localInformationStep(ViewSlot& slot, const CPointer& pointer);
+
+// The phase point (first three components) under the pointer, through the
+// inverse of the object transform and the scene scale. Empty when the scene
+// scale is zero.
+std::optional<Vector3> phasePointUnderPointer(const ViewSlot& slot, const CPointer& pointer);

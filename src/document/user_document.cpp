@@ -1,0 +1,261 @@
+#include "document/user_document.h"
+
+#include "document/pointer_tools.h"
+#include "document/scale_rules.h"
+#include "models/reporter.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kModelSource = 1;
+constexpr int kSeriesSource = 2;
+constexpr double kPointerOutputDivisor = 15.0;
+
+} // namespace
+
+template <std::size_t... I>
+std::array<ViewSlot, kViewSlotCount> CUser::makeViewSlots(const ProfileFile& settings,
+                                                          std::index_sequence<I...>)
+{
+    return {{ViewSlot(settings, [this] {
+        return viewCount >= 2 && activeView == static_cast<int>(I);
+    })...}};
+}
+
+CUser::CUser(const ProfileFile& settings, Reporter& reporter, std::string programFolder,
+             PointerInput& pointerInput)
+    : views(makeViewSlots(settings, std::make_index_sequence<kViewSlotCount>{})),
+      mouseDevice(pointerInput), reporter_(reporter)
+{
+    libraryPaths.programFolder = std::move(programFolder);
+    std::copy(kScaleTableValues.begin(), kScaleTableValues.end(), scaleTable);
+}
+
+CUser::~CUser()
+{
+    for (int v = 0; v < kViewSlotCount; ++v) {
+        for (int kind = 0; kind < kWindowKindCount; ++kind)
+            closeAnalysisWindow(kind, v);
+    }
+}
+
+void CUser::initialiseScenes()
+{
+    if (scenesInitialised_)
+        return;
+    mouseDevice.attach(&pointer);
+    for (int i = 0; i < kViewSlotCount; ++i) {
+        ViewSlot& slot = views[static_cast<std::size_t>(i)];
+        slot.environment.viewIndex = i;
+        slot.buildScene(i == 0);
+    }
+    requestPointerRebind();
+    scenesInitialised_ = true;
+}
+
+void CUser::drawAllViews(bool frameIsForeground)
+{
+    if (!scenesInitialised_)
+        return;
+    for (int v = 0; v < viewCount; ++v) {
+        ViewSlot& slot = views[static_cast<std::size_t>(v)];
+        slot.world.draw(v == 0);
+        if (activeViewOnly == 1 && v != activeView)
+            continue;
+        updateView(slot);
+        if (deviceRebindPending == 0 && (v == activeView || allViews == 1) && slot.boundPointer &&
+            frameIsForeground)
+            runPointerTick(slot, pointer, inputDevice);
+    }
+    for (int v = 0; v < viewCount; ++v) {
+        ViewSlot& slot = views[static_cast<std::size_t>(v)];
+        slot.world.update();
+        pointerDisplayStep(slot, frameIsForeground);
+    }
+    if (deviceRebindPending == 1)
+        rebindPointer();
+}
+
+void CUser::updateView(ViewSlot& slot)
+{
+    EnvironmentSettings& environment = slot.environment;
+    DynamicsEngine& engine = slot.engine;
+    if (environment.rebuildLevel > 0 && engine.orbitReady == 1) {
+        if (environment.autoScale == 1) {
+            engine.computeBounds();
+            // An orbit without extent has no finite fit; the view keeps its scale.
+            if (const auto fitted = autoScaleFor(engine.orbitMin, engine.orbitMax,
+                                                 engine.recordInUse.Dimension,
+                                                 engine.recordInUse.Display_Scale))
+                environment.scale = *fitted;
+        }
+        slot.rebuildModelDisplays();
+        environment.rebuildLevel = 0;
+    }
+    if (environment.probeMode == 1 && slot.localInformation)
+        slot.localInformation->follow(pointer.pose());
+}
+
+void CUser::pointerDisplayStep(ViewSlot& slot, bool frameIsForeground)
+{
+    if (!slot.boundPointer)
+        return;
+    if (inputDevice == kMouseDevice) {
+        if (!frameIsForeground && slot.mouseInWorld == 1) {
+            slot.world.unregisterDevice(mouseDevice);
+            slot.mouseInWorld = 0;
+        } else if (frameIsForeground && slot.mouseInWorld == 0) {
+            slot.world.registerDevice(mouseDevice);
+            slot.mouseInWorld = 1;
+        }
+    }
+    Vector3 output;
+    if (slot.environment.probeMode == 1) {
+        localInformationStep(slot, pointer);
+        output = {slot.localStep.x / kPointerOutputDivisor, slot.localStep.y / kPointerOutputDivisor,
+                  slot.localStep.z / kPointerOutputDivisor};
+    }
+    pointer.setOutput(output);
+}
+
+void CUser::rebindPointer()
+{
+    for (ViewSlot& slot : views) {
+        if (inputDevice == kMouseDevice)
+            slot.world.unregisterDevice(mouseDevice);
+        if (slot.boundPointer)
+            slot.world.unbindBinder(*slot.boundPointer);
+        slot.boundPointer = nullptr;
+    }
+    inputDevice = requestedDevice;
+    deviceRebindPending = 0;
+    for (int v = 0; v < viewCount; ++v) {
+        if (v != activeView && allViews == 0)
+            continue;
+        ViewSlot& slot = views[static_cast<std::size_t>(v)];
+        if (inputDevice == kMouseDevice) {
+            slot.world.registerDevice(mouseDevice);
+            // Registered now, whatever the last tick decided, so the next
+            // foreground check starts from the truth.
+            slot.mouseInWorld = 1;
+        }
+        slot.boundPointer = &pointer;
+        if (!pointer.isBound(slot.cursorSphere))
+            pointer.bind(slot.cursorSphere);
+        slot.world.bindBinder(pointer);
+    }
+}
+
+void CUser::requestPointerRebind()
+{
+    requestedDevice = inputDevice;
+    deviceRebindPending = 1;
+}
+
+void CUser::requestDisplayLayout()
+{
+    if (displayLayoutRequest)
+        displayLayoutRequest();
+}
+
+bool CUser::isTargetView(int v) const
+{
+    if (v < 0 || v >= viewCount)
+        return false;
+    return allViews == 1 || v == activeView;
+}
+
+void CUser::applyEnvironmentChange(int kind)
+{
+    forEachTargetView([this, kind](ViewSlot& slot) { changeEnvironment(slot, kind); });
+}
+
+void CUser::changeEnvironment(ViewSlot& slot, int kind)
+{
+    DynamicsEngine& engine = slot.engine;
+    switch (kind) {
+    case EnvironmentChange::ClearColour:
+        slot.applyClearColour();
+        break;
+    case EnvironmentChange::Room:
+        slot.room.rebuild();
+        break;
+    case EnvironmentChange::OrbitDisplay:
+        if (engine.orbitReady == 1)
+            slot.environment.rebuildLevel = 1;
+        break;
+    case EnvironmentChange::DisplayBasis:
+        if (engine.orbitReady != 1 || engine.recordInUse.Dimension != 4)
+            break;
+        engine.computeDisplayBasis();
+        if (slot.environment.dataSource == kModelSource && engine.binding.bound == 1)
+            engine.computeOrbit();
+        else if (slot.environment.dataSource == kSeriesSource)
+            engine.reconstruct();
+        slot.environment.rebuildLevel = 2;
+        break;
+    default:
+        // Kind 3 (axes appearance) needs the axes display, which the slot
+        // does not have yet; other kinds mean nothing.
+        break;
+    }
+}
+
+bool CUser::isAnalysisWindowOpen(int kind, int view) const
+{
+    if (kind < 0 || kind >= kWindowKindCount || view < 0 || view >= kViewSlotCount)
+        return false;
+    const auto& window = views[static_cast<std::size_t>(view)]
+                             .windows[static_cast<std::size_t>(windowEntry(static_cast<WindowKind>(kind)))];
+    return window && window->isOpen();
+}
+
+void CUser::closeAnalysisWindow(int kind, int view)
+{
+    if (!isAnalysisWindowOpen(kind, view))
+        return;
+    views[static_cast<std::size_t>(view)]
+        .windows[static_cast<std::size_t>(windowEntry(static_cast<WindowKind>(kind)))]
+        ->close();
+}
+
+void CUser::closeViewWindows(int view)
+{
+    if (view < 0 || view >= kViewSlotCount)
+        return;
+    views[static_cast<std::size_t>(view)].environment.reset();
+    for (int kind = 0; kind < kWindowKindCount; ++kind)
+        closeAnalysisWindow(kind, view);
+}
+
+ModelLibraryPaths CUser::currentLibraryPaths() const
+{
+    return computeLibraryPaths(libraryPaths.programFolder, modelListPath);
+}
+
+bool CUser::bindModel(int view)
+{
+    if (view < 0 || view >= kViewSlotCount)
+        return false;
+    DynamicsEngine& engine = views[static_cast<std::size_t>(view)].engine;
+    libraryPaths = currentLibraryPaths();
+    engine.applyEditedRecord();
+    engine.Release();
+    std::string reason;
+    if (!engine.Bind(libraryPaths.libraryPath, &reason)) {
+        reporter_.showMessage("モデル「" + engine.recordInUse.ModelName +
+                              "」をモデルライブラリ「" + libraryPaths.libraryPath +
+                              "」から読み込めませんでした。\n" + reason);
+        return false;
+    }
+    engine.loadParameters();
+    return true;
+}
+
+CompileResult CUser::compileModelLibrary()
+{
+    activeSlot().engine.Release();
+    libraryPaths = currentLibraryPaths();
+    return Compile(libraryPaths);
+}

@@ -1,0 +1,190 @@
+// CUser, the program's one document: the nine view slots with everything they
+// simulate and show, the multi-view state (how many views, which is active,
+// whether commands act on all of them), the input device and the one 3-D
+// pointer it moves. The GL view builds the scenes once and calls
+// drawAllViews at every drawing tick; mouse events and menu commands land
+// here as plain calls. Commands change state and raise a view's rebuildLevel;
+// the next tick does the work. No toolkit types: the caller supplies the
+// settings file, a Reporter for user-facing failures, the program folder and
+// the pointing hardware.
+#pragma once
+
+#include "document/scale_rules.h"
+#include "document/view_slot.h"
+#include "models/model_library.h"
+#include "view3d/scene/mouse_device.h"
+#include "view3d/scene/pointer.h"
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <utility>
+
+class PointerInput;
+class ProfileFile;
+class Reporter;
+
+inline constexpr int kViewSlotCount = 9;
+
+// Kinds of applyEnvironmentChange.
+namespace EnvironmentChange {
+constexpr int ClearColour = 0;   // background colour
+constexpr int Room = 1;          // floor
+constexpr int OrbitDisplay = 2;  // orbit appearance
+constexpr int Axes = 3;          // axes appearance
+constexpr int DisplayBasis = 4;  // arrangement of a four-variable model's axes
+}  // namespace EnvironmentChange
+
+class CUser {
+public:
+    // settings supplies the environment and the model records' keys;
+    // reporter, settings and pointerInput must outlive the document.
+    // programFolder ends with '/'.
+    CUser(const ProfileFile& settings, Reporter& reporter, std::string programFolder,
+          PointerInput& pointerInput);
+    CUser(const CUser&) = delete;
+    CUser& operator=(const CUser&) = delete;
+    // Closes every view's analysis windows.
+    ~CUser();
+
+    // --- scenes and the drawing tick ---
+
+    // Once the OpenGL context is current: builds the nine scenes and asks the
+    // first tick to bind the pointer to the active view. Later calls do
+    // nothing.
+    void initialiseScenes();
+    bool scenesInitialised() const { return scenesInitialised_; }
+
+    // One drawing tick: draws every shown view (clearing once, at view 0),
+    // updates it and runs the pointer tick of the active view (every shown
+    // view under "ALL View"), polls the input device, and re-binds the
+    // pointer when asked. frameIsForeground: the program's main frame is the
+    // foreground window; otherwise the pointer neither follows the mouse nor
+    // acts.
+    void drawAllViews(bool frameIsForeground);
+
+    // Pushes an environment edit (EnvironmentChange kinds) to the target views.
+    void applyEnvironmentChange(int kind);
+
+    // --- multi-view ---
+
+    // Shows n views (1, 2, 4 or 9; other values are ignored): view 0 becomes
+    // active, the active-view-only mode ends, views that drop out are reset
+    // and lose their model, and the views are laid out again.
+    void setViewCount(int n);
+    // Left click at (x, y) (y downward) in a width x height window: the view
+    // under it becomes active. Nothing with one view, in active-view-only
+    // mode, or on the active view itself.
+    void selectViewAt(int x, int y, int width, int height);
+    // Left double click: shows only the active view, or all again.
+    void toggleActiveViewOnly();
+    // Mouse wheel on the active view: halves (delta 120) or doubles (-120)
+    // its scale per notch.
+    void wheelZoom(int delta);
+    // Sets scale on the target views and asks them for a rebuild.
+    void setScale(double value);
+    // "x Auto" of the active view.
+    void toggleAutoScale();
+    // Gives the other shown views the active view's object transform and
+    // pointer tool.
+    void copyActiveToOtherViews();
+    // Display mode 0: camera A of every shown view in its cell of a
+    // width x height window (only the active view's, over the whole window,
+    // in active-view-only mode), camera B taken out.
+    void layoutViews(int width, int height);
+    // After a window resize: the first camera of every shown view gets its
+    // cell and the view perspective; a view without a camera is skipped.
+    void fitViewsToWindow(int width, int height);
+
+    // Called whenever the views must be laid out again (view count or
+    // active-view-only changed); the main frame applies its display mode.
+    std::function<void()> displayLayoutRequest;
+
+    // --- commands ---
+
+    // "1 View" .. "9 View".
+    void chooseViewCount(int n);
+    // "ALL View".
+    void toggleAllViews();
+    // "数理モデル解析" (dataSource 1) and "時系列データ解析" (dataSource 2)
+    // up to the selection dialog: the active view is reset for a new
+    // presentation. singleView: the variants that first show one view.
+    void prepareAnalysisStart(int dataSource, bool singleView);
+    // "&Mouse", "&PHANToM(TM)", "&SPIDAR G": the device changes at the end of
+    // the next drawing tick.
+    void requestInputDevice(int device);
+
+    // --- windows ---
+
+    bool isAnalysisWindowOpen(int kind, int view) const;
+    void closeAnalysisWindow(int kind, int view);
+    // Resets the view's environment and closes its fourteen analysis windows
+    // (the two property sheets stay).
+    void closeViewWindows(int view);
+
+    // --- model library ---
+
+    // The library paths for the current list path, recomputed.
+    ModelLibraryPaths currentLibraryPaths() const;
+    // Re-binds the view's engine to its edited record: applyEditedRecord,
+    // Release, Bind, loadParameters. A failed Bind is reported (model,
+    // library and reason) and leaves the view unbound; false then.
+    bool bindModel(int view);
+    // Releases the active view's binding, then builds the library from the
+    // list source.
+    CompileResult compileModelLibrary();
+
+    // --- access ---
+
+    ViewSlot& activeSlot() { return views[static_cast<std::size_t>(activeView)]; }
+    const ViewSlot& activeSlot() const { return views[static_cast<std::size_t>(activeView)]; }
+    // Whether view v is a target of view commands: the active view, or every
+    // shown view under "ALL View".
+    bool isTargetView(int v) const;
+    // Calls action(slot) on every target view, in index order.
+    template <typename Action>
+    void forEachTargetView(Action&& action)
+    {
+        for (int v = 0; v < viewCount; ++v) {
+            if (isTargetView(v))
+                action(views[static_cast<std::size_t>(v)]);
+        }
+    }
+
+    // Model list source path as the program settings hold it (may begin with
+    // ".\" or "./": relative to the program folder).
+    std::string modelListPath = ".\\model\\Eqnbank.c";
+    // Program folder, list path, list base name and library path, filled by
+    // currentLibraryPaths() before every use.
+    ModelLibraryPaths libraryPaths;
+    std::array<ViewSlot, kViewSlotCount> views;
+    int viewCount = 1;
+    int activeView = 0;
+    int activeViewOnly = 0;
+    int allViews = 0;
+    double scaleTable[kScaleTableSize];  // the Scale menu's values, in menu order
+    int inputDevice = 0;  // 0 Mouse, 1 PHANToM, 2 SPIDAR G
+    int requestedDevice = 0;
+    int deviceRebindPending = 0;
+    CMouseDevice mouseDevice;
+    CPointer pointer;
+
+private:
+    template <std::size_t... I>
+    std::array<ViewSlot, kViewSlotCount> makeViewSlots(const ProfileFile& settings,
+                                                       std::index_sequence<I...>);
+    void updateView(ViewSlot& slot);
+    void pointerDisplayStep(ViewSlot& slot, bool frameIsForeground);
+    void rebindPointer();
+    void requestPointerRebind();
+    void requestDisplayLayout();
+    void changeEnvironment(ViewSlot& slot, int kind);
+    // The state a view returns to when it drops out of the view count.
+    void dropView(int view);
+    // The active view's part of the analysis start commands.
+    void resetActiveViewForAnalysis(int dataSource);
+
+    Reporter& reporter_;
+    bool scenesInitialised_ = false;
+};

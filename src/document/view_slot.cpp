@@ -1,0 +1,65 @@
+#include "document/view_slot.h"
+
+#include "view3d/objects/view_light.h"
+#include "view3d/scene/gl_state.h"
+#include "view3d/settings/profile_file.h"
+
+#include <utility>
+
+namespace {
+
+constexpr Rgba kCursorSpecular{0.7f, 0.7f, 0.7f, 1.0f};
+constexpr float kCursorShininess = 80.0f;
+
+} // namespace
+
+ViewSlot::ViewSlot(const ProfileFile& settings, std::function<bool()> markerShown)
+    : engine(&settings), environment(settings), activeViewMarker(std::move(markerShown))
+{
+}
+
+void ViewSlot::buildScene(bool firstView)
+{
+    applyClearColour();
+    if (firstView)
+        initSceneGlobalState();
+
+    configureViewLight(light);
+    world.registerLight(light);
+
+    const Rgba colour = cursorColour(environment);
+    cursorSphere.setMaterial(colour, colour, kCursorSpecular, kCursorShininess);
+    cursorSphere.setShadeModel(ShadeModel::Smooth);
+
+    objectTransform.bind(orbit);
+    world.registerObject(room);
+    world.registerObject(activeViewMarker);
+    world.registerObject(orbit);
+    world.registerObject(cursorSphere);
+    world.bindBinder(objectTransform);
+    world.registerCamera(cameraA);
+}
+
+void ViewSlot::applyClearColour() const
+{
+    const float* c = environment.BackGround_Color;
+    glClearColor(c[0], c[1], c[2], 1.0f);
+}
+
+void ViewSlot::applyCursorColour() { cursorSphere.setAmbientAndDiffuse(cursorColour(environment)); }
+
+void ViewSlot::rebuildModelDisplays() { orbit.rebuild(); }
+
+Rgba cursorColour(const EnvironmentSettings& environment)
+{
+    if (environment.probeMode == 1)
+        return {0.0f, 1.0f, 1.0f, 1.0f};
+    switch (environment.pointerState) {
+    case 1:
+        return {1.0f, 1.0f, 0.0f, 1.0f};
+    case 2:
+        return {0.0f, 1.0f, 0.0f, 1.0f};
+    default:
+        return {0.5f, 0.5f, 0.5f, 1.0f};
+    }
+}

@@ -1,0 +1,92 @@
+// One view of the document: its engine (model, orbit, analyses), its display
+// environment, its modeless windows, and its scene: world, the two cameras,
+// the light, the cursor sphere that shows the pointer, the object transform
+// that carries the orbit, and the drawing objects. The document owns nine of
+// them for the life of the program and reaches into them directly.
+#pragma once
+
+#include "document/analysis_window.h"
+#include "dynamics/dynamics_engine.h"
+#include "view3d/objects/active_view_marker.h"
+#include "view3d/objects/orbit_object.h"
+#include "view3d/objects/room_object.h"
+#include "view3d/scene/binder_obj.h"
+#include "view3d/scene/camera.h"
+#include "view3d/scene/light.h"
+#include "view3d/scene/matrix4.h"
+#include "view3d/scene/pointer.h"
+#include "view3d/scene/sphere_obj.h"
+#include "view3d/scene/world.h"
+#include "view3d/settings/environment_settings.h"
+
+#include <functional>
+#include <memory>
+
+class ProfileFile;
+
+// The vector field's local-information display of a view: the probe that
+// follows the pointer while the view's probeMode is on. The vector-field
+// drawing layer supplies it; a view without one shows no probe.
+class LocalInformationDisplay {
+public:
+    virtual ~LocalInformationDisplay() = default;
+    // Re-records the display and places it at the pointer's pose; called by
+    // every update of the view while probing.
+    virtual void follow(const Matrix4& pointerPose) = 0;
+    // The model's one-step motion at the probed point, as a world direction
+    // from the pointer's position.
+    virtual void showStep(const Vector3& worldStep) = 0;
+};
+
+class ViewSlot {
+public:
+    // The environment loads section "EnvironmentData" from settings, the
+    // model records their keys; markerShown tells the active-view outline
+    // whether this view is the active one of several.
+    ViewSlot(const ProfileFile& settings, std::function<bool()> markerShown);
+    ViewSlot(const ViewSlot&) = delete;
+    ViewSlot& operator=(const ViewSlot&) = delete;
+    virtual ~ViewSlot() = default;
+
+    // Builds the scene once the OpenGL context is current: clear colour from
+    // the background (the global state first for the first view), light,
+    // cursor sphere, drawing objects registered in the world, the object
+    // transform bound into it, camera A registered.
+    void buildScene(bool firstView);
+
+    // Sends the background colour as the OpenGL clear colour.
+    void applyClearColour() const;
+    // Sets the cursor sphere's colour from pointerState and probeMode.
+    void applyCursorColour();
+    // Re-records the displays that show the model (next draw).
+    void rebuildModelDisplays();
+
+    DynamicsEngine engine;
+    EnvironmentSettings environment;
+    WindowTable windows;
+    // The object transform relative to the pointer, taken when a grab starts
+    // or the view becomes active, so the objects follow the pointer rigidly.
+    Matrix4 pointerReference;
+    int grabbing = 0;
+    int mouseInWorld = 1;
+    CWorld world;
+    CCamera cameraA;  // draws the view
+    CCamera cameraB;  // second eye of the stereo display modes
+    CLight light;
+    CPointer* boundPointer = nullptr;
+    CSphereObj cursorSphere{0.04, 20, 20};
+    // Carries the orbit, so moving or turning it moves them as one; the floor
+    // and the outline are not under it.
+    CBinderObj objectTransform;
+    COrbitObject orbit{engine, environment};
+    CRoomObject room{environment};
+    CActiveViewMarker activeViewMarker;
+    // Null until the vector-field layer provides the probe.
+    std::unique_ptr<LocalInformationDisplay> localInformation;
+    // The last result of the local-information step (a world direction).
+    Vector3 localStep;
+};
+
+// The cursor colour (ambient and diffuse) of an environment: grey, yellow or
+// green by pointerState 0, 1, 2; cyan while probing.
+Rgba cursorColour(const EnvironmentSettings& environment);
