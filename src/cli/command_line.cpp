@@ -27,6 +27,24 @@ bool parseCommandLine(std::string_view command, const CommandArguments& args,
     return true;
 }
 
+std::optional<int> startCommand(std::string_view command, const CommandArguments& args,
+                                const OptionParser& parseOption, UsagePrinter printUsage,
+                                std::string_view missingFileText, CommandLine& line)
+{
+    std::string error;
+    if (!parseCommandLine(command, args, parseOption, line, error))
+        return fail(error);
+    if (line.help) {
+        printUsage(stdout);
+        return 0;
+    }
+    if (!missingFileText.empty() && line.file.empty()) {
+        printUsage(stderr);
+        return fail(std::string(command) + ": " + std::string(missingFileText));
+    }
+    return std::nullopt;
+}
+
 OptionOutcome parseTextOption(const CommandArguments& args, std::size_t& i, std::string_view name,
                               std::string& value, std::string& error)
 {

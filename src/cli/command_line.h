@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,16 @@ using OptionParser =
 // a bad value or a second positional argument.
 bool parseCommandLine(std::string_view command, const CommandArguments& args,
                       const OptionParser& parseOption, CommandLine& line, std::string& error);
+
+using UsagePrinter = void (*)(std::FILE* out);
+
+// The common start of every command: parses the line, prints the usage for
+// --help, and refuses a missing input file with missingFileText (no check when
+// it is empty). Returns the exit status when the command is done, or nothing
+// when it should go on.
+std::optional<int> startCommand(std::string_view command, const CommandArguments& args,
+                                const OptionParser& parseOption, UsagePrinter printUsage,
+                                std::string_view missingFileText, CommandLine& line);
 
 // Reads an option that stores a string value (such as --out FILE) when args[i]
 // is `name`.

@@ -70,7 +70,6 @@ int runLyapunovCommand(const CommandArguments& args)
     ModelOptions options;
     bool json = false;
     CommandLine line;
-    std::string error;
     const auto parseOption = [&](const CommandArguments& a, std::size_t& i, std::string& e) {
         if (a[i] == "--json") {
             json = true;
@@ -78,16 +77,8 @@ int runLyapunovCommand(const CommandArguments& args)
         }
         return parseModelOption(a, i, options, e);
     };
-    if (!parseCommandLine("lyapunov", args, parseOption, line, error))
-        return fail(error);
-    if (line.help) {
-        printUsage(stdout);
-        return 0;
-    }
-    if (line.file.empty()) {
-        printUsage(stderr);
-        return fail("lyapunov: no model file given");
-    }
+    if (const auto status = startCommand("lyapunov", args, parseOption, printUsage, "no model file given", line))
+        return *status;
 
     StderrReporter reporter;
     ModelSession session;

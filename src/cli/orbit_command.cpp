@@ -31,22 +31,14 @@ int runOrbitCommand(const CommandArguments& args)
 {
     const auto started = std::chrono::steady_clock::now();
     ModelOptions options;
-    std::string outPath, error;
+    std::string outPath;
     CommandLine line;
     const auto parseOption = [&](const CommandArguments& a, std::size_t& i, std::string& e) {
         const OptionOutcome outcome = parseTextOption(a, i, "--out", outPath, e);
         return outcome != OptionOutcome::NotModelOption ? outcome : parseModelOption(a, i, options, e);
     };
-    if (!parseCommandLine("orbit", args, parseOption, line, error))
-        return fail(error);
-    if (line.help) {
-        printOrbitUsage(stdout);
-        return 0;
-    }
-    if (line.file.empty()) {
-        printOrbitUsage(stderr);
-        return fail("orbit: no model file given");
-    }
+    if (const auto status = startCommand("orbit", args, parseOption, printOrbitUsage, "no model file given", line))
+        return *status;
 
     StderrReporter reporter;
     ModelSession session;

@@ -28,22 +28,13 @@ int runReconstructCommand(const CommandArguments& args)
     SeriesOptions options;
     std::string outPath;
     CommandLine line;
-    std::string error;
     const auto parseOption = [&](const CommandArguments& a, std::size_t& i, std::string& e) {
         const OptionOutcome outcome = parseTextOption(a, i, "--out", outPath, e);
         return outcome != OptionOutcome::NotModelOption ? outcome
                                                         : parseSeriesOption(a, i, options, e);
     };
-    if (!parseCommandLine("reconstruct", args, parseOption, line, error))
-        return fail(error);
-    if (line.help) {
-        printUsage(stdout);
-        return 0;
-    }
-    if (line.file.empty()) {
-        printUsage(stderr);
-        return fail("reconstruct: no data file given");
-    }
+    if (const auto status = startCommand("reconstruct", args, parseOption, printUsage, "no data file given", line))
+        return *status;
 
     StderrReporter reporter;
     DynamicsEngine engine;

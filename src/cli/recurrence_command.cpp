@@ -47,7 +47,6 @@ int runRecurrenceCommand(const CommandArguments& args)
     std::string seriesPath, outPath, sizeText;
     bool usedModelOptions = false, usedSeriesOptions = false;
     CommandLine line;
-    std::string error;
     const auto parseOption = [&](const CommandArguments& a, std::size_t& i, std::string& e) {
         for (auto [name, value] : {std::pair{"--series", &seriesPath}, std::pair{"--out", &outPath},
                                    std::pair{"--size", &sizeText}}) {
@@ -64,12 +63,8 @@ int runRecurrenceCommand(const CommandArguments& args)
         usedModelOptions = usedModelOptions || outcome != OptionOutcome::NotModelOption;
         return outcome;
     };
-    if (!parseCommandLine("recurrence", args, parseOption, line, error))
-        return fail(error);
-    if (line.help) {
-        printUsage(stdout);
-        return 0;
-    }
+    if (const auto status = startCommand("recurrence", args, parseOption, printUsage, "", line))
+        return *status;
     if (line.file.empty() == seriesPath.empty()) {
         printUsage(stderr);
         return fail("recurrence: give either a model file or --series DATA_FILE");

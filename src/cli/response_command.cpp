@@ -38,22 +38,13 @@ int runResponseCommand(const CommandArguments& args)
     ModelOptions options;
     std::string outPath;
     CommandLine line;
-    std::string error;
     const auto parseOption = [&](const CommandArguments& a, std::size_t& i, std::string& e) {
         const OptionOutcome outcome = parseTextOption(a, i, "--out", outPath, e);
         return outcome != OptionOutcome::NotModelOption ? outcome
                                                         : parseModelOption(a, i, options, e);
     };
-    if (!parseCommandLine("response", args, parseOption, line, error))
-        return fail(error);
-    if (line.help) {
-        printUsage(stdout);
-        return 0;
-    }
-    if (line.file.empty()) {
-        printUsage(stderr);
-        return fail("response: no model file given");
-    }
+    if (const auto status = startCommand("response", args, parseOption, printUsage, "no model file given", line))
+        return *status;
 
     StderrReporter reporter;
     ModelSession session;

@@ -1,6 +1,7 @@
 // Runs the analysis commands of attrava-cli (lyapunov, response, reconstruct,
 // recurrence) on the shipped model files and the sample data files, and
 // compares what they print with the engine driven in process.
+#include "cli/cli_tool_test.h"
 #include "cli/model_session.h"
 #include "dynamics/kaplan_yorke.h"
 #include "dynamics/recurrence.h"
@@ -8,28 +9,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
+using namespace cli_test;
+
 namespace {
 
-const std::string kTool = ATTRAVA_PROGRAM_DIR "/attrava-cli";
-const std::string kLorenz = ATTRAVA_SOURCE_DIR "/modellib/Lorenz.txt";
 const std::string kOneToTen = ATTRAVA_SOURCE_DIR "/tests/data/series_1_to_10.txt";
 const std::string kLorenzSeries = ATTRAVA_SOURCE_DIR "/tests/data/lorenz_x_series.txt";
-
-std::string readText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::vector<std::string> lines(const std::string& text)
 {
@@ -47,35 +38,8 @@ std::string format(const char* pattern, double value)
     return text;
 }
 
-class AnalysisCommands : public ::testing::Test {
+class AnalysisCommands : public CliToolTest {
 protected:
-    struct Run {
-        int status = -1;
-        std::string out;
-        std::string err;
-    };
-
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "attrava-analyses-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        work = pattern;
-    }
-    void TearDown() override { fs::remove_all(work); }
-
-    Run runTool(const std::string& arguments)
-    {
-        const std::string command = "TMPDIR='" + work.string() + "' '" + kTool + "' " + arguments +
-                                    " >'" + (work / "out").string() + "' 2>'" +
-                                    (work / "err").string() + "'";
-        const int raw = std::system(command.c_str());
-        Run run;
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = readText(work / "out");
-        run.err = readText(work / "err");
-        return run;
-    }
-
     // The Lorenz model file integrated in this process with `points` points.
     static void openLorenz(ModelSession& session, int points, double x0 = 1.0)
     {
@@ -87,8 +51,6 @@ protected:
             << (reporter.messages.empty() ? "" : reporter.messages[0]);
         session.engine.computeOrbit();
     }
-
-    fs::path work;
 };
 
 TEST_F(AnalysisCommands, LyapunovPrintsTheSpectrumAndDimension)

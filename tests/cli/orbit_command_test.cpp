@@ -1,29 +1,19 @@
 // Runs the attrava-cli executable on the shipped Lorenz model file and on
 // broken inputs, and compares its output with an engine driven in process.
+#include "cli/cli_tool_test.h"
 #include "cli/model_session.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
+using namespace cli_test;
+
 namespace {
-
-const std::string kTool = ATTRAVA_PROGRAM_DIR "/attrava-cli";
-const std::string kLorenz = ATTRAVA_SOURCE_DIR "/modellib/Lorenz.txt";
-
-std::string readText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::vector<std::vector<double>> parsePoints(const std::string& text, int fieldsPerLine)
 {
@@ -42,38 +32,8 @@ std::vector<std::vector<double>> parsePoints(const std::string& text, int fields
     return points;
 }
 
-class OrbitCommand : public ::testing::Test {
+class OrbitCommand : public CliToolTest {
 protected:
-    struct Run {
-        int status = -1;
-        std::string out;
-        std::string err;
-    };
-
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "attrava-cli-test-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        work = pattern;
-        fs::create_directory(work / "tmp");
-    }
-    void TearDown() override { fs::remove_all(work); }
-
-    // Runs the tool with its temporary folders under work/tmp.
-    Run runTool(const std::string& arguments, const std::string& environment = "")
-    {
-        const std::string command = "TMPDIR='" + (work / "tmp").string() + "' " + environment + " '" +
-                                    kTool + "' " + arguments + " >'" + (work / "out").string() +
-                                    "' 2>'" + (work / "err").string() + "'";
-        const int raw = std::system(command.c_str());
-        Run run;
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = readText(work / "out");
-        run.err = readText(work / "err");
-        return run;
-    }
-
-    bool temporaryFoldersRemoved() const { return fs::is_empty(work / "tmp"); }
 
     // The orbit of the same model computed in this process.
     static std::vector<StateVector> engineOrbit(const ModelOptions& options)
@@ -95,8 +55,6 @@ protected:
             for (int k = 0; k < 3; ++k)
                 ASSERT_EQ(actual[i][k], expected[i][k]) << "point " << i << " component " << k;
     }
-
-    fs::path work;
 };
 
 }  // namespace
