@@ -1,0 +1,80 @@
+#include "models/model_draft.h"
+
+#include "models/equation_check.h"
+#include "models/model_record.h"
+#include "models/reporter.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kNameRuleMessage =
+    "モデルの名前には半角英語を使用してください。２文字目以降は数字も可能です。";
+constexpr const char* kEmptyNameMessage = "モデル名を入力してください。";
+
+// The draft's fields over a copy of the record.
+ModelRecord applied(const ModelDraft& draft, const ModelRecord& record)
+{
+    ModelRecord result = record;
+    result.ModelName = draft.name;
+    result.Dimension = std::clamp(draft.dimension, 1, kMaxVariables);
+    result.Parameter = std::clamp(draft.parameterCount, 0, kMaxParameters);
+    for (int k = 0; k < result.Dimension; ++k)
+        result.Function[k] = draft.equations[k];
+    return result;
+}
+
+}  // namespace
+
+ModelDraft draftOf(const ModelRecord& record)
+{
+    ModelDraft draft;
+    draft.name = record.ModelName;
+    draft.dimension = record.Dimension;
+    draft.parameterCount = record.Parameter;
+    for (int k = 0; k < kMaxVariables; ++k)
+        draft.equations[k] = record.Function[k];
+    return draft;
+}
+
+std::string draftRefusal(const ModelDraft& draft)
+{
+    if (draft.name.empty())
+        return kEmptyNameMessage;
+    if (!isValidModelName(draft.name))
+        return kNameRuleMessage;
+    return checkModelEquations(applied(draft, ModelRecord()));
+}
+
+bool saveDraft(const ModelDraft& draft, const std::string& path, ModelRecord& record,
+               Reporter& reporter)
+{
+    if (const std::string refusal = draftRefusal(draft); !refusal.empty()) {
+        reporter.showMessage(refusal);
+        return false;
+    }
+    ModelRecord saved = applied(draft, record);
+    saved.ModelFileDir = path;
+    if (!saved.Write(reporter))
+        return false;
+    record = saved;
+    return true;
+}
+
+std::string lettersLabel(const std::string& letters, int count)
+{
+    std::string label = "使用文字：";
+    const int used = std::clamp(count, 0, static_cast<int>(letters.size()));
+    for (int k = 0; k < used; ++k) {
+        label += k == 0 ? " " : ", ";
+        label += letters[static_cast<std::size_t>(k)];
+    }
+    return label;
+}
+
+std::string variableLettersLabel(int dimension) { return lettersLabel("xyzwvu", dimension); }
+
+std::string parameterLettersLabel(int parameterCount)
+{
+    return lettersLabel("abcdefghij", parameterCount);
+}

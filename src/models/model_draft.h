@@ -1,0 +1,37 @@
+// The model as the model editor holds it before it is saved: name, dimension,
+// parameter count and the six equation texts. Checks a draft the way the
+// editor must before it writes a model file, and stores a checked draft into
+// a record and its model file.
+#pragma once
+
+#include <string>
+
+class ModelRecord;
+class Reporter;
+
+struct ModelDraft {
+    std::string name;
+    int dimension = 3;
+    int parameterCount = 3;
+    std::string equations[6];
+};
+
+// The draft as the record holds it.
+ModelDraft draftOf(const ModelRecord& record);
+
+// Why the draft must not be saved, or empty when it may: an empty name, a
+// name that breaks the name rule (the editor's fixed message), or the first
+// used equation that fails the equation check (the message names it).
+std::string draftRefusal(const ModelDraft& draft);
+
+// Stores a draft into the record (ModelFileDir = path) and writes the model
+// file. A refused draft is reported and changes nothing; so does a file that
+// cannot be written, the record then keeping its previous values.
+bool saveDraft(const ModelDraft& draft, const std::string& path, ModelRecord& record,
+               Reporter& reporter);
+
+// "使用文字：" followed by the first count letters of the sequence, each after
+// a blank and separated by commas: "使用文字： x, y, z".
+std::string lettersLabel(const std::string& letters, int count);
+std::string variableLettersLabel(int dimension);
+std::string parameterLettersLabel(int parameterCount);
