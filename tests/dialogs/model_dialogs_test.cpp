@@ -11,6 +11,7 @@
 #include "models/reporter.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -379,7 +380,7 @@ private slots:
         {
             QFile file(script);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("#!/bin/sh\nsleep 1\necho 'Eqnbank.c:30: error: boom'\nexit 1\n");
+            file.write("#!/bin/sh\nsleep 2\necho 'Eqnbank.c:30: error: boom'\nexit 1\n");
         }
         QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const ScopedVariable compiler("ATTRAVA_CC", script.toLocal8Bit());
@@ -402,13 +403,18 @@ private slots:
             }
             return static_cast<QWidget*>(nullptr);
         };
-        bool busyAtOnce = true;
+        // Timers fire late on a loaded machine: the early look only counts
+        // when it really happened before the indicator's delay.
+        QElapsedTimer sinceClick;
+        bool busyAtOnce = false;
         bool busyLater = false;
         bool missed = false;
         whenModal<CModelEditorDialog>([&](CModelEditorDialog* editor) {
-            // The build takes a second: no indicator at first, one after a moment.
-            QTimer::singleShot(100, [&] { busyAtOnce = busyIndicator() != nullptr; });
-            QTimer::singleShot(700, [&] {
+            // The build takes two seconds: no indicator at first, one after a moment.
+            QTimer::singleShot(100, [&] {
+                busyAtOnce = sinceClick.elapsed() < 250 && busyIndicator() != nullptr;
+            });
+            QTimer::singleShot(1200, [&] {
                 if (QWidget* busy = busyIndicator()) {
                     busyLater = true;
                     screenshot(busy, "compile_busy");
@@ -422,6 +428,7 @@ private slots:
                     failure->accept();
                 },
                 &missed);
+            sinceClick.start();
             QTest::mouseClick(button(editor, "okButton"), Qt::LeftButton);
         });
         s.dialog->addModel();
