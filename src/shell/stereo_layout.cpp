@@ -14,7 +14,7 @@ constexpr std::size_t searchedModeCount = 512;
 constexpr double stereoNearPlane = static_cast<double>(0.1f);
 constexpr double stereoFarPlane = 20.0;
 
-StereoCamera perspectiveCamera(Viewport viewport, double aspect, Vector3 position)
+StereoCamera perspectiveCamera(StereoViewport viewport, double aspect, Vector3 position)
 {
     StereoCamera camera;
     camera.viewport = viewport;

@@ -24,20 +24,20 @@ struct StereoScreenRequest {
     int refreshRate = 0;
 };
 
-// Viewport in pixels, origin at the bottom left.
-struct Viewport {
+// Viewport of a stereo camera in screen pixels, origin at the bottom left.
+struct StereoViewport {
     int x = 0;
     int y = 0;
     int width = 0;
     int height = 0;
 
-    bool operator==(const Viewport&) const = default;
+    bool operator==(const StereoViewport&) const = default;
 };
 
 // One camera of a stereo pair: viewport, perspective projection and eye
 // position in scene units.
 struct StereoCamera {
-    Viewport viewport;
+    StereoViewport viewport;
     double fieldOfView = 40.0;  // vertical, degrees
     double aspect = 1.0;
     double nearPlane = 0.0;

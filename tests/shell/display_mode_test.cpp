@@ -56,8 +56,8 @@ private slots:
         QVERIFY(!frame_->commandBar()->isVisible());
         QVERIFY(!frame_->statusBar()->isVisible());
         QCOMPARE(stereoLayouts_.size(), std::size_t{1});
-        QVERIFY(stereoLayouts_[0].cameraA.viewport == (Viewport{0, 414, 1024, 369}));
-        QVERIFY(stereoLayouts_[0].cameraB.viewport == (Viewport{0, 0, 1024, 369}));
+        QVERIFY(stereoLayouts_[0].cameraA.viewport == (StereoViewport{0, 414, 1024, 369}));
+        QVERIFY(stereoLayouts_[0].cameraB.viewport == (StereoViewport{0, 0, 1024, 369}));
         QVERIFY(reporter_.messages.empty());
         QVERIFY(router_.state(CommandId::DisplayUpDown).checked.value());
         QVERIFY(!router_.state(CommandId::DisplayNormal).checked.value());
@@ -69,7 +69,7 @@ private slots:
         router_.execute(CommandId::DisplayLeftRight);
         QCOMPARE(screen_->current.width, 1280);
         QCOMPARE(screen_->current.height, 480);
-        QVERIFY(stereoLayouts_.back().cameraB.viewport == (Viewport{640, 0, 640, 480}));
+        QVERIFY(stereoLayouts_.back().cameraB.viewport == (StereoViewport{640, 0, 640, 480}));
 
         router_.execute(CommandId::DisplayNormal);
         QCOMPARE(frame_->displayState().displayMode, 0);
@@ -221,7 +221,7 @@ private slots:
         QVERIFY(router_.execute(CommandId::StereoGap));
         QCOMPARE(frame_->displayState().crystalGap, 30.0);
         QCOMPARE(frame_->displayState().eyeOffset, 0.1);
-        QVERIFY(stereoLayouts_.back().cameraA.viewport == (Viewport{0, 414, 1024, 369}));
+        QVERIFY(stereoLayouts_.back().cameraA.viewport == (StereoViewport{0, 414, 1024, 369}));
         QCOMPARE(stereoLayouts_.back().cameraA.position.x, -0.1);
     }
 

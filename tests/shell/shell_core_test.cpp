@@ -163,8 +163,8 @@ TEST(StereoFailure, MessagesNameTheRequestedResolution)
 TEST(StereoLayout, UpDownWithAThirtyPixelGapOn768Lines)
 {
     const StereoLayout layout = computeStereoLayout(DisplayMode::UpDown, 1024, 768, 30.0, 0.03);
-    EXPECT_EQ(layout.cameraA.viewport, (Viewport{0, 414, 1024, 369}));
-    EXPECT_EQ(layout.cameraB.viewport, (Viewport{0, 0, 1024, 369}));
+    EXPECT_EQ(layout.cameraA.viewport, (StereoViewport{0, 414, 1024, 369}));
+    EXPECT_EQ(layout.cameraB.viewport, (StereoViewport{0, 0, 1024, 369}));
     for (const StereoCamera* camera : {&layout.cameraA, &layout.cameraB}) {
         EXPECT_DOUBLE_EQ(camera->fieldOfView, 40.0);
         EXPECT_DOUBLE_EQ(camera->aspect, 1024.0 / 768.0);
@@ -179,19 +179,19 @@ TEST(StereoLayout, UpDownTruncatesFractionalGapsTowardZero)
 {
     // h = 384; 384 + 15.9 = 399.9 -> 399 and 384 - 7.95 = 376.05 -> 376.
     const StereoLayout layout = computeStereoLayout(DisplayMode::UpDown, 1024, 768, 15.9, 0.5);
-    EXPECT_EQ(layout.cameraA.viewport, (Viewport{0, 399, 1024, 376}));
-    EXPECT_EQ(layout.cameraB.viewport, (Viewport{0, 0, 1024, 376}));
+    EXPECT_EQ(layout.cameraA.viewport, (StereoViewport{0, 399, 1024, 376}));
+    EXPECT_EQ(layout.cameraB.viewport, (StereoViewport{0, 0, 1024, 376}));
     // An odd line count: h = 383 for 767 lines, no gap gives two equal halves.
     const StereoLayout odd = computeStereoLayout(DisplayMode::UpDown, 1024, 767, 0.0, 0.0);
-    EXPECT_EQ(odd.cameraA.viewport, (Viewport{0, 383, 1024, 383}));
+    EXPECT_EQ(odd.cameraA.viewport, (StereoViewport{0, 383, 1024, 383}));
     EXPECT_EQ(odd.cameraA.position, odd.cameraB.position);
 }
 
 TEST(StereoLayout, LeftRightSplitsTheScreenIntoTwoHalves)
 {
     const StereoLayout layout = computeStereoLayout(DisplayMode::LeftRight, 1280, 480, 30.0, 0.4);
-    EXPECT_EQ(layout.cameraA.viewport, (Viewport{0, 0, 640, 480}));
-    EXPECT_EQ(layout.cameraB.viewport, (Viewport{640, 0, 640, 480}));
+    EXPECT_EQ(layout.cameraA.viewport, (StereoViewport{0, 0, 640, 480}));
+    EXPECT_EQ(layout.cameraB.viewport, (StereoViewport{640, 0, 640, 480}));
     EXPECT_DOUBLE_EQ(layout.cameraA.aspect, 640.0 / 480.0);
     EXPECT_EQ(layout.cameraA.position, (Vector3{-0.3, 0.0, 0.0}));
     EXPECT_EQ(layout.cameraB.position, (Vector3{0.3, 0.0, 0.0}));

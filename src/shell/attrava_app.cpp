@@ -1,0 +1,179 @@
+#include "shell/attrava_app.h"
+
+#include "models/reporter.h"
+#include "shell/model_start.h"
+#include "shell/splash_window.h"
+#include "shell/view_commands.h"
+#include "view3d/ps_view.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Adds the camera to the world unless it is there already.
+void showCamera(CWorld& world, CCamera& camera)
+{
+    const auto& cameras = world.cameras();
+    if (std::find(cameras.begin(), cameras.end(), &camera) == cameras.end())
+        world.registerCamera(camera);
+}
+
+void placeStereoCamera(CCamera& camera, const StereoCamera& placement)
+{
+    const StereoViewport& v = placement.viewport;
+    camera.setViewport(v.x, v.y, v.width, v.height);
+    camera.setPerspective(placement.fieldOfView, placement.aspect, placement.nearPlane,
+                          placement.farPlane);
+    camera.setEyePosition(placement.position);
+}
+
+}  // namespace
+
+CAttravaApp::CAttravaApp(const std::string& programFolder, DisplaySettings& display,
+                         Reporter& reporter, const StartOptions& options)
+    : settings_(settingsFilePath(programFolder)), reporter_(reporter),
+      document_(std::make_unique<CUser>(settings_, reporter, programFolder, pointerInput_)),
+      splashEnabled_(options.splashEnabled)
+{
+    ProgramSettings program;
+    program.read(settings_);
+    document_->inputDevice = program.deviceMode;
+    document_->requestedDevice = program.deviceMode;
+    document_->modelListPath = program.modelListPath;
+
+    applyStartOptions(options);
+
+    frame_ = std::make_unique<CMainFrame>(router_, display, reporter);
+    DisplayModeState& state = frame_->displayState();
+    state.displayMode = program.displayMode;
+    state.crystalGap = program.crystalGap;
+    state.eyeOffset = program.eyeOffset;
+
+    view_ = new CPsView(*document_, reporter, frame_.get());
+    frame_->setCentralWidget(view_);
+    view_->contextMenuHandler = [this](const QPoint& at) { frame_->showContextMenu(at); };
+
+    registerViewCommands(router_, *document_, reporter, frame_.get());
+    connectDisplayModes();
+}
+
+CAttravaApp::~CAttravaApp()
+{
+    writeProgramSettings();
+    view_->stopTimers();
+    // The scenes' display lists belong to the view's context: they are
+    // deleted while it is current, before the view goes.
+    view_->makeCurrent();
+    document_.reset();
+    view_->doneCurrent();
+    frame_.reset();
+}
+
+void CAttravaApp::applyStartOptions(const StartOptions& options)
+{
+    if (options.viewCount)
+        document_->setViewCount(*options.viewCount);
+    if (options.models.empty())
+        return;
+    for (int v = 0; v < document_->viewCount; ++v) {
+        const ModelStart start{options.modelOfView(v), options.presentationModeOfView(v),
+                               options.colourAxis};
+        startModelOnView(*document_, v, start, reporter_);
+    }
+}
+
+void CAttravaApp::connectDisplayModes()
+{
+    // A view-count change or an active-view-only toggle lays the views out
+    // again through the frame's current display mode.
+    document_->displayLayoutRequest = [this] {
+        frame_->applyDisplayMode(frame_->displayState().displayMode);
+    };
+    DisplayModeHooks hooks;
+    hooks.setSingleView = [this] { setSingleViewDirectly(); };
+    hooks.layoutNormalViews = [this] {
+        stereoLayout_.reset();
+        document_->layoutViews(view_->clientWidth(), view_->clientHeight());
+    };
+    hooks.layoutStereoViews = [this](const StereoLayout& layout) {
+        stereoLayout_ = layout;
+        applyStereoLayout(layout);
+    };
+    frame_->setDisplayModeHooks(std::move(hooks));
+    view_->layoutOnResize = [this](int width, int height) {
+        if (stereoLayout_)
+            applyStereoLayout(*stereoLayout_);
+        else
+            document_->fitViewsToWindow(width, height);
+    };
+}
+
+void CAttravaApp::setSingleViewDirectly()
+{
+    // The display-mode commands show view 0 alone without the view-count
+    // change (the other views keep their state). View 0 becomes the active
+    // view, so the view commands act on what is shown, and the pointer moves
+    // there at the next tick.
+    CUser& document = *document_;
+    document.viewCount = 1;
+    document.activeView = 0;
+    document.activeViewOnly = 0;
+    document.views[0].activeViewMarker.rebuild();
+    document.requestedDevice = document.inputDevice;
+    document.deviceRebindPending = 1;
+}
+
+void CAttravaApp::applyStereoLayout(const StereoLayout& layout)
+{
+    ViewSlot& slot = document_->views[0];
+    showCamera(slot.world, slot.cameraA);
+    showCamera(slot.world, slot.cameraB);
+    placeStereoCamera(slot.cameraA, layout.cameraA);
+    placeStereoCamera(slot.cameraB, layout.cameraB);
+}
+
+void CAttravaApp::start()
+{
+    // Maximised needs a window manager; the available screen area gives the
+    // same size without one.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        frame_->setGeometry(screen->availableGeometry());
+    frame_->showMaximized();
+    view_->setFocus();
+    QPointer<CMainFrame> frame = frame_.get();
+    CSplashWnd::showSplashScreen(view_, splashEnabled_, [this, frame] {
+        if (frame)
+            onSplashClosed();
+    });
+}
+
+void CAttravaApp::onSplashClosed()
+{
+    frame_->onSplashClosed();
+    view_->startTimers();
+}
+
+ProgramSettings CAttravaApp::currentProgramSettings() const
+{
+    ProgramSettings program;
+    const DisplayModeState& state = frame_->displayState();
+    program.displayMode = state.displayMode;
+    program.deviceMode = document_->inputDevice;
+    program.modelListPath = document_->modelListPath;
+    program.crystalGap = state.crystalGap;
+    program.eyeOffset = state.eyeOffset;
+    return program;
+}
+
+bool CAttravaApp::writeProgramSettings()
+{
+    if (currentProgramSettings().write(settings_))
+        return true;
+    reporter_.showMessage("設定ファイル「" + settings_.path().string() + "」に書き込めませんでした。");
+    return false;
+}

@@ -1,0 +1,72 @@
+// The running program: the settings file "Attrava.ini" in the program
+// folder, the document, the command router, the main frame with the GL view
+// and the order in which they start. The program settings are read when the
+// view is made and written back when the program ends; the splash closing is
+// the moment the saved display mode is entered and the timers start.
+#pragma once
+
+#include "document/user_document.h"
+#include "shell/command_router.h"
+#include "shell/main_frame.h"
+#include "shell/start_options.h"
+#include "view3d/qt_pointer_input.h"
+#include "view3d/settings/profile_file.h"
+#include "view3d/settings/program_settings.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class CPsView;
+class DisplaySettings;
+class Reporter;
+
+class CAttravaApp {
+public:
+    // programFolder ends with '/' and holds the settings file, the model
+    // library and the model folder. `display` and `reporter` must outlive
+    // the program. The start options' models are bound before any window
+    // exists, so the first tick shows them.
+    CAttravaApp(const std::string& programFolder, DisplaySettings& display, Reporter& reporter,
+                const StartOptions& options);
+    // Writes the program settings back, then takes the windows down.
+    ~CAttravaApp();
+
+    CAttravaApp(const CAttravaApp&) = delete;
+    CAttravaApp& operator=(const CAttravaApp&) = delete;
+
+    // Shows the frame maximised and the splash over the view; when the splash
+    // closes, the frame enters the saved display mode and the view's timers
+    // start.
+    void start();
+
+    // The five program settings as the frame and the document hold them now.
+    ProgramSettings currentProgramSettings() const;
+    // Stores them in the settings file; false (reported) when it cannot be
+    // written.
+    bool writeProgramSettings();
+
+    CUser& document() { return *document_; }
+    CommandRouter& router() { return router_; }
+    CMainFrame& frame() { return *frame_; }
+    CPsView& view() { return *view_; }
+
+private:
+    void applyStartOptions(const StartOptions& options);
+    void connectDisplayModes();
+    void setSingleViewDirectly();
+    void applyStereoLayout(const StereoLayout& layout);
+    void onSplashClosed();
+
+    ProfileFile settings_;
+    Reporter& reporter_;
+    QtPointerInput pointerInput_;
+    std::unique_ptr<CUser> document_;
+    CommandRouter router_;
+    std::unique_ptr<CMainFrame> frame_;
+    CPsView* view_ = nullptr;  // owned by the frame
+    bool splashEnabled_ = true;
+    // The cameras of view 0 while a stereo mode is shown; a resize puts
+    // them back instead of the normal layout.
+    std::optional<StereoLayout> stereoLayout_;
+};

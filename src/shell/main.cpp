@@ -1,0 +1,55 @@
+// The program attrava: the OpenGL surface format and the GLUT fonts are set
+// up, the working directory becomes the program's folder (the settings file
+// and the relative model paths live there), the start options are read, and
+// the program runs until its main window closes.
+#include "dialogs/message_box_reporter.h"
+#include "models/model_library.h"
+#include "shell/attrava_app.h"
+#include "shell/japanese_font.h"
+#include "shell/randr_display_settings.h"
+#include "shell/start_options.h"
+#include "view3d/gl_start.h"
+
+#include <QApplication>
+#include <QSurfaceFormat>
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    // The summary needs no display, so it comes before the toolkit starts.
+    if (asksForHelp(std::vector<std::string>(argv + 1, argv + argc))) {
+        std::cout << startOptionsUsage();
+        return 0;
+    }
+    QSurfaceFormat::setDefaultFormat(viewSurfaceFormat());
+    QApplication application(argc, argv);
+    initialiseBitmapFonts(argv[0]);
+    useJapaneseApplicationFont();
+
+    std::vector<std::string> arguments;
+    const QStringList given = QApplication::arguments();
+    for (qsizetype i = 1; i < given.size(); ++i)
+        arguments.push_back(given[i].toStdString());
+    const StartOptionsResult parsed = parseStartOptions(arguments);
+    if (!parsed.error.empty()) {
+        std::cerr << "attrava: " << parsed.error << "\n" << startOptionsUsage();
+        return 2;
+    }
+
+    const std::string programFolder = executableFolder();
+    std::error_code error;
+    std::filesystem::current_path(programFolder, error);
+    if (error)
+        std::cerr << "attrava: cannot work in " << programFolder << ": " << error.message() << "\n";
+
+    MessageBoxReporter reporter;
+    RandrDisplaySettings display;
+    CAttravaApp program(programFolder, display, reporter, parsed.options);
+    program.start();
+    return application.exec();
+}

@@ -1,0 +1,82 @@
+#include "shell/model_start.h"
+
+#include "document/user_document.h"
+#include "models/model_list.h"
+#include "models/reporter.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+constexpr int kModelSource = 1;
+constexpr int kLocalLyapunovMode = 5;
+// The display basis that draws a four-variable model on three Cartesian
+// axes with the remaining component as colour.
+constexpr int kColourAxisArrangement = 3;
+
+std::string listedNames(const std::vector<ModelListEntry>& entries)
+{
+    std::string names;
+    for (const ModelListEntry& entry : entries)
+        names += (names.empty() ? "" : ", ") + entry.name;
+    return names;
+}
+
+}  // namespace
+
+bool startModelOnView(CUser& document, int view, const ModelStart& start, Reporter& reporter)
+{
+    const std::string listPath = document.currentLibraryPaths().listPath;
+    std::vector<ModelListEntry> entries;
+    if (!readListEntries(listPath, entries)) {
+        reporter.showMessage("モデルリスト「" + listPath + "」を開けません。");
+        return false;
+    }
+    const auto entry = std::find_if(entries.begin(), entries.end(),
+                                    [&](const ModelListEntry& e) { return e.name == start.modelName; });
+    if (entry == entries.end()) {
+        reporter.showMessage("モデル「" + start.modelName + "」はモデルリスト「" + listPath +
+                             "」にありません。\nリストのモデル: " + listedNames(entries));
+        return false;
+    }
+
+    ViewSlot& slot = document.views[static_cast<std::size_t>(view)];
+    DynamicsEngine& engine = slot.engine;
+    ModelRecord record = engine.recordInUse;
+    record.ModelFileDir = entry->resolvedPath;
+    if (!record.Read(reporter))
+        return false;
+    record.ModelName = entry->name;
+    if (start.colourAxis && record.Dimension == 4) {
+        record.Basis_Axis_Mode = kColourAxisArrangement;
+        record.Color_Axis_Number = *start.colourAxis;
+    }
+    engine.recordEdited = record;
+
+    if (!std::filesystem::exists(document.currentLibraryPaths().libraryPath)) {
+        const CompileResult built = document.compileModelLibrary();
+        if (!built.ok) {
+            reporter.showMessage("モデルライブラリを作れませんでした。\n" + built.diagnostics);
+            return false;
+        }
+    }
+    if (!document.bindModel(view))
+        return false;
+
+    EnvironmentSettings& environment = slot.environment;
+    environment.dataSource = kModelSource;
+    environment.presentationMode = start.presentationMode;
+    if (start.presentationMode == kLocalLyapunovMode)
+        environment.perturbation = StateVector{1e-8, 0.0, 0.0, 0.0, 0.0, 0.0};
+    engine.computeOrbit();
+    if (engine.orbitReady != 1) {
+        reporter.showMessage("モデル「" + record.ModelName + "」の軌道を計算できませんでした。");
+        return false;
+    }
+    slot.objectTransform.setTransform(Matrix4{});
+    slot.objectTransform.setPosition(record.Display_Position);
+    environment.rebuildLevel = 1;
+    return true;
+}

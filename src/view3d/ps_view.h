@@ -1,0 +1,86 @@
+// CPsView, the one view window of the main frame. It owns the OpenGL context
+// (through QOpenGLWidget), has the document build its scenes once the context
+// exists, lays the views' cameras out inside its client area, paces the
+// program with a 33 ms drawing timer and a 1 ms event timer, draws every view
+// through the document at each repaint, and takes the keys (Pause, F12) and
+// the mouse messages, which it hands to the document.
+#pragma once
+
+#include <QOpenGLWidget>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+
+class CUser;
+class Reporter;
+
+// Number of the next scene capture, shared by the whole process: the F12 key
+// writes "CapturedScene[<n>].ppm" and counts on.
+extern int captureCounter;
+
+class CPsView : public QOpenGLWidget {
+    Q_OBJECT
+public:
+    static constexpr int drawingPeriodMilliseconds = 33;
+    static constexpr int eventPeriodMilliseconds = 1;
+    // A capture leaves out this many pixels of the view's width and height.
+    static constexpr int captureMargin = 5;
+
+    // `document` and `reporter` must outlive the view.
+    CPsView(CUser& document, Reporter& reporter, QWidget* parent = nullptr);
+    ~CPsView() override;
+
+    // Starts both timers and sets timersRunning; running timers are left as
+    // they are.
+    void startTimers();
+    // Stops both timers and clears timersRunning.
+    void stopTimers();
+    // The Pause key: stops the timers when they run, else starts them.
+    void toggleTimers();
+    int timersRunning() const { return timersRunning_; }
+
+    // Client size of the last non-empty resize, in pixels; 0 before it.
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+
+    // The F12 capture: the lower-left (width - 5) x (height - 5) pixels of the
+    // last drawn frame written as binary PPM "CapturedScene[<n>].ppm" into the
+    // working directory. Returns the file name, or an empty string when
+    // nothing could be written.
+    std::string captureScene();
+
+    // Pops up the frame's context menu at a global screen position.
+    std::function<void(const QPoint&)> contextMenuHandler;
+    // Lays the cameras out for a new client size. When empty, the document
+    // fits the views' first cameras to the window.
+    std::function<void(int width, int height)> layoutOnResize;
+    // Runs at every tick of the event timer.
+    std::function<void()> eventHook;
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int width, int height) override;
+    void paintGL() override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // Shows an error of the set-up table once the event loop runs again.
+    void reportLater(int errorIndex);
+
+    CUser& document_;
+    Reporter& reporter_;
+    QTimer drawTimer_;
+    QTimer eventTimer_;
+    int timersRunning_ = 0;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    bool contextChecked_ = false;
+    bool contextReady_ = false;
+};

@@ -1,0 +1,389 @@
+// The running program in this process on a temporary program folder: the
+// program settings read at start and written at exit, the splash and the
+// timers, the view, scale and device commands in the real menus, the stereo
+// cameras of view 0 against a fake screen, and a model started from the
+// start options drawn on the screen, in this process and by the program
+// binary itself.
+#include "fake_display_settings.h"
+#include "menu_test_support.h"
+#include "models/reporter.h"
+#include "shell/attrava_app.h"
+#include "shell/command_ids.h"
+#include "shell/splash_window.h"
+#include "view3d/ps_view.h"
+
+#include <QImage>
+#include <QMenuBar>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kShippedList = ATTRAVA_PROGRAM_DIR "/model/Eqnbank.c";
+
+const std::vector<ScreenMode> stereoCapableScreen = {
+    {1280, 1024, 24, 60}, {1024, 768, 32, 60}, {1280, 480, 16, 60}};
+
+// Share of the image's pixels in the orbit's colour: the lit shades of the
+// default orbit colour (0.6, 1, 1) keep red near 0.6 of green and blue.
+double orbitColourShare(const QImage& image)
+{
+    qint64 hits = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.green() > 60 && std::abs(c.green() - c.blue()) < 25 && c.red() < 0.8 * c.green())
+                ++hits;
+        }
+    }
+    return static_cast<double>(hits) / (static_cast<double>(image.width()) * image.height());
+}
+
+QString describeCamera(const CCamera& camera)
+{
+    const Viewport& v = camera.viewport();
+    return QStringLiteral("viewport (%1, %2, %3, %4) eye (%5, %6, %7)")
+        .arg(v.x).arg(v.y).arg(v.width).arg(v.height)
+        .arg(camera.eyePosition().x).arg(camera.eyePosition().y).arg(camera.eyePosition().z);
+}
+
+StartOptions withoutSplash()
+{
+    StartOptions options;
+    options.splashEnabled = false;
+    return options;
+}
+
+bool hasCamera(const CWorld& world, const CCamera& camera)
+{
+    const auto& cameras = world.cameras();
+    return std::find(cameras.begin(), cameras.end(), &camera) != cameras.end();
+}
+
+}  // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        folder_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder_->isValid());
+        programFolder_ = folder_->path().toStdString() + "/";
+        screen_ = std::make_unique<FakeDisplaySettings>(stereoCapableScreen, ScreenSize{1280, 1024});
+        reporter_.messages.clear();
+    }
+
+    void cleanup()
+    {
+        program_.reset();
+        screen_.reset();
+        folder_.reset();
+    }
+
+    void aFirstStartWritesAllFiveSettingsAtExit()
+    {
+        startProgram(withoutSplash());
+        program_.reset();
+        const ProfileFile written(settingsFilePath(programFolder_));
+        QCOMPARE(written.profileString("ProgramData", "displaymode", "-"), std::string("0"));
+        QCOMPARE(written.profileString("ProgramData", "devicemode", "-"), std::string("0"));
+        QCOMPARE(written.profileString("ProgramData", "model_list_path", "-"), std::string(".\\model\\Eqnbank.c"));
+        QCOMPARE(written.profileString("ProgramData", "displaycrystalview", "-"), std::string("16.000000"));
+        QCOMPARE(written.profileString("ProgramData", "displaycrystaloffset", "-"), std::string("0.030000"));
+    }
+
+    void settingsReadAtStartComeBackChangedAtExit()
+    {
+        writeSettings("[ProgramData]\ndisplaymode=0\ndevicemode=0\nmodel_list_path=/lists/Mine.c\n"
+                      "displaycrystalview=12.5\ndisplaycrystaloffset=0.25\n"
+                      "[EnvironmentData]\nWall_Latice_Num=7\n");
+        startProgram(withoutSplash());
+        QCOMPARE(program_->frame().displayState().crystalGap, 12.5);
+        QCOMPARE(program_->frame().displayState().eyeOffset, 0.25);
+        QCOMPARE(program_->document().modelListPath, std::string("/lists/Mine.c"));
+
+        program_->frame().displayState().crystalGap = 20.25;
+        program_->document().modelListPath = "./model/Other.c";
+        program_.reset();
+
+        const ProfileFile written(settingsFilePath(programFolder_));
+        QCOMPARE(written.profileString("ProgramData", "displaycrystalview", "-"), std::string("20.250000"));
+        QCOMPARE(written.profileString("ProgramData", "displaycrystaloffset", "-"), std::string("0.250000"));
+        QCOMPARE(written.profileString("ProgramData", "model_list_path", "-"), std::string("./model/Other.c"));
+        QCOMPARE(written.profileInt("EnvironmentData", "Wall_Latice_Num", 0), 7);
+    }
+
+    void theSplashSwallowsClicksAndItsTickStartsTheTimers()
+    {
+        StartOptions options;
+        options.viewCount = 4;
+        startProgram(options);
+        QVERIFY(CSplashWnd::current() != nullptr);
+        QCOMPARE(program_->view().timersRunning(), 0);
+
+        QTest::mouseClick(&program_->view(), Qt::LeftButton, {}, QPoint(program_->view().width() - 10,
+                                                                        program_->view().height() - 10));
+        QCOMPARE(program_->document().activeView, 0);
+
+        QTRY_VERIFY_WITH_TIMEOUT(CSplashWnd::current() == nullptr, 3000);
+        QCOMPARE(program_->view().timersRunning(), 1);
+        // The frame comes to the front, so the pointer follows the mouse.
+        QTRY_VERIFY(QApplication::activeWindow() == &program_->frame());
+        QSignalSpy frames(&program_->view(), &QOpenGLWidget::frameSwapped);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 3, 2000);
+
+        QTest::mouseClick(&program_->view(), Qt::LeftButton, {}, QPoint(program_->view().width() - 10,
+                                                                        program_->view().height() - 10));
+        QCOMPARE(program_->document().activeView, 3);
+    }
+
+    void scaleItemsShowTheActiveViewsScaleInTheMenu()
+    {
+        startProgram(withoutSplash());
+        QMenu* options = subMenu(program_->frame().menuBar()->actions(), QStringLiteral("オプション(&O)"));
+        QVERIFY(options);
+        QMenu* scale = subMenu(options->actions(), QStringLiteral("スケール"));
+        QVERIFY(scale);
+
+        QCOMPARE(checkedItems(scale), QStringList{"x 1"});
+        program_->document().setScale(5.0);
+        QCOMPARE(checkedItems(scale), QStringList{"x 5"});
+        program_->document().setScale(3.0);
+        QCOMPARE(checkedItems(scale), QStringList{"x Free"});
+
+        actionNamed(scale, "x 0.05")->trigger();
+        QCOMPARE(program_->document().activeSlot().environment.scale, 0.05);
+        QCOMPARE(checkedItems(scale), QStringList{"x 0.05"});
+
+        actionNamed(scale, "x Auto")->trigger();
+        QCOMPARE(program_->document().activeSlot().environment.autoScale, 1);
+        QCOMPARE(checkedItems(scale), (QStringList{"x 0.05", "x Auto"}));
+    }
+
+    void deviceItemsOfferOnlyTheMouse()
+    {
+        startProgram(withoutSplash());
+        CommandRouter& router = program_->router();
+        QVERIFY(router.state(CommandId::DeviceMouse).enabled);
+        QVERIFY(router.state(CommandId::DeviceMouse).checked.value());
+        for (int id : {CommandId::DevicePhantom, CommandId::DeviceSpidar}) {
+            QVERIFY(!router.state(id).enabled);
+            QVERIFY(!router.state(id).checked.value());
+            QVERIFY(!router.execute(id));
+        }
+        // Commands another part of the program provides stay disabled.
+        QVERIFY(!router.state(CommandId::AttractorStructure).enabled);
+        QVERIFY(!router.state(CommandId::LyapunovSpectrum).enabled);
+    }
+
+    void viewCountCommandsLayTheViewsOutInTheWindow()
+    {
+        startProgram(withoutSplash());
+        CommandRouter& router = program_->router();
+        QVERIFY(!router.state(CommandId::AllViews).enabled);
+        QVERIFY(router.execute(CommandId::FourViews));
+        QCOMPARE(program_->document().viewCount, 4);
+        QVERIFY(router.state(CommandId::FourViews).checked.value());
+        QVERIFY(router.state(CommandId::AllViews).enabled);
+        const int w = program_->view().clientWidth();
+        const int h = program_->view().clientHeight();
+        QVERIFY(w > 0 && h > 0);
+        const Viewport& bottomRight = program_->document().views[3].cameraA.viewport();
+        QCOMPARE(bottomRight.x, w / 2);
+        QCOMPARE(bottomRight.y, 0);
+        QCOMPARE(bottomRight.width, w / 2);
+        QCOMPARE(bottomRight.height, h / 2);
+
+        QVERIFY(router.execute(CommandId::AllViews));
+        QCOMPARE(program_->document().allViews, 1);
+        QVERIFY(router.execute(CommandId::OneView));
+        QCOMPARE(program_->document().viewCount, 1);
+        QCOMPARE(program_->document().views[0].cameraA.viewport().width, w);
+    }
+
+    void stereoModesPlaceBothCamerasOfViewZero()
+    {
+        startProgram(withoutSplash());
+        CUser& document = program_->document();
+        ViewSlot& slot = document.views[0];
+        program_->router().execute(CommandId::FourViews);
+        QTest::mouseClick(&program_->view(), Qt::LeftButton, {}, QPoint(program_->view().width() - 10, 10));
+        QCOMPARE(document.activeView, 1);
+
+        QVERIFY(program_->router().execute(CommandId::DisplayUpDown));
+        QCOMPARE(document.viewCount, 1);
+        QCOMPARE(document.activeView, 0);
+        QVERIFY(hasCamera(slot.world, slot.cameraA) && hasCamera(slot.world, slot.cameraB));
+        // 768 lines, gap 16: halves of 384 - 8 = 376 lines, the upper from 400.
+        QVERIFY2(slot.cameraA.viewport().y == 400 && slot.cameraA.viewport().height == 376 &&
+                     slot.cameraA.viewport().width == 1024 && slot.cameraA.eyePosition().x == -0.03,
+                 qPrintable(describeCamera(slot.cameraA)));
+        QVERIFY2(slot.cameraB.viewport().y == 0 && slot.cameraB.viewport().height == 376 &&
+                     slot.cameraB.eyePosition().x == 0.03 && slot.cameraB.eyePosition().z == 5.0,
+                 qPrintable(describeCamera(slot.cameraB)));
+        QCOMPARE(slot.cameraA.farPlane(), 20.0);
+        QCOMPARE(slot.cameraA.aspect(), 1024.0 / 768.0);
+        QCOMPARE(slot.cameraA.lookAt().x, -0.03);
+
+        // The full-screen window's resize keeps the stereo cameras.
+        QTest::qWait(100);
+        QCOMPARE(slot.cameraA.viewport().y, 400);
+        QCOMPARE(slot.cameraB.viewport().height, 376);
+
+        QVERIFY(program_->router().execute(CommandId::DisplayLeftRight));
+        QVERIFY2(slot.cameraA.viewport().x == 0 && slot.cameraA.viewport().width == 640 &&
+                     slot.cameraA.viewport().height == 480 && slot.cameraA.eyePosition().x == -0.3 &&
+                     slot.cameraA.eyePosition().z == 0.0,
+                 qPrintable(describeCamera(slot.cameraA)));
+        QVERIFY2(slot.cameraB.viewport().x == 640 && slot.cameraB.eyePosition().x == 0.3,
+                 qPrintable(describeCamera(slot.cameraB)));
+
+        QVERIFY(program_->router().execute(CommandId::DisplayNormal));
+        QVERIFY(hasCamera(slot.world, slot.cameraA));
+        QVERIFY(!hasCamera(slot.world, slot.cameraB));
+        QTRY_COMPARE(slot.cameraA.viewport().width, program_->view().clientWidth());
+        QCOMPARE(slot.cameraA.eyePosition().x, 0.0);
+        QCOMPARE(slot.cameraA.eyePosition().z, 5.0);
+    }
+
+    void aModelNamedAtStartIsDrawnAtOnce()
+    {
+        writeSettings("[ProgramData]\nmodel_list_path=" + kShippedList + "\n");
+        fs::copy_file(ATTRAVA_PROGRAM_DIR "/Eqnbank.so", programFolder_ + "Eqnbank.so");
+        StartOptions options = withoutSplash();
+        options.models = {"Lorenz"};
+        startProgram(options);
+        QVERIFY2(reporter_.messages.empty(), reporter_.messages.empty() ? "" : reporter_.messages.front().c_str());
+        const DynamicsEngine& engine = program_->document().views[0].engine;
+        QCOMPARE(engine.orbitReady, 1);
+        QCOMPARE(engine.recordInUse.ModelName, std::string("Lorenz"));
+        QCOMPARE(program_->document().views[0].environment.dataSource, 1);
+        QCOMPARE(program_->document().views[0].objectTransform.position().y, engine.recordInUse.Display_Position.y);
+
+        QSignalSpy frames(&program_->view(), &QOpenGLWidget::frameSwapped);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 4, 3000);
+        const QImage frame = program_->view().grabFramebuffer();
+        const double share = orbitColourShare(frame);
+        qInfo("orbit colour on %.3f of the %dx%d frame", share, frame.width(), frame.height());
+        QVERIFY2(share > 0.01 && share < 0.40,
+                 qPrintable(QStringLiteral("orbit colour on %1 of the pixels, expected 0.01 .. 0.40").arg(share)));
+    }
+
+    void anUnknownModelIsReportedAndTheProgramStillStarts()
+    {
+        writeSettings("[ProgramData]\nmodel_list_path=" + kShippedList + "\n");
+        StartOptions options = withoutSplash();
+        options.models = {"Lorenzz"};
+        startProgram(options);
+        QCOMPARE(reporter_.messages.size(), std::size_t{1});
+        QVERIFY(reporter_.messages[0].find("Lorenzz") != std::string::npos);
+        QVERIFY(reporter_.messages[0].find("Lorenz,") != std::string::npos);
+        QCOMPARE(program_->document().views[0].engine.orbitReady, 0);
+        QTRY_COMPARE(program_->view().timersRunning(), 1);
+    }
+
+    void aMissingModelLibraryIsBuiltFirst()
+    {
+        // A list of its own, so the library is built into the program folder.
+        const std::string list = programFolder_ + "model/Eqnbank.c";
+        fs::create_directories(programFolder_ + "model");
+        for (const char* file : {"Eqnbank.c", "Ressler.txt"})
+            fs::copy_file(std::string(ATTRAVA_PROGRAM_DIR "/model/") + file, programFolder_ + "model/" + file);
+        StartOptions options = withoutSplash();
+        options.models = {"Ressler"};
+        options.presentationModes = {3};
+        startProgram(options);
+        QVERIFY2(reporter_.messages.empty(), reporter_.messages.empty() ? "" : reporter_.messages.front().c_str());
+        QVERIFY(fs::exists(programFolder_ + "Eqnbank.so"));
+        QCOMPARE(program_->document().views[0].engine.orbitReady, 1);
+        QCOMPARE(program_->document().views[0].environment.presentationMode, 3);
+    }
+
+    void theProgramBinaryShowsTheLorenzAttractor()
+    {
+        const QString grabber = QStandardPaths::findExecutable(QStringLiteral("import"));
+        if (grabber.isEmpty())
+            QSKIP("ImageMagick's import is not installed");
+        // A copy of the program folder, so the run leaves the build's alone.
+        for (const char* file : {"attrava", "Eqnbank.so"})
+            fs::copy_file(std::string(ATTRAVA_PROGRAM_DIR "/") + file, programFolder_ + file);
+        fs::copy(ATTRAVA_PROGRAM_DIR "/model", programFolder_ + "model", fs::copy_options::recursive);
+
+        QProcess program;
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(QString::fromStdString(programFolder_ + "attrava"), {"--model", "Lorenz"});
+        QVERIFY(program.waitForStarted());
+        // One second of splash, then a few drawing ticks.
+        QTest::qWait(3000);
+        QCOMPARE(program.state(), QProcess::Running);
+
+        const QString screenshot = folder_->filePath(QStringLiteral("screen.png"));
+        QCOMPARE(QProcess::execute(grabber, {"-window", "root", screenshot}), 0);
+        program.terminate();
+        QVERIFY(program.waitForFinished());
+        const QImage screen(screenshot);
+        QVERIFY(!screen.isNull());
+        const double share = orbitColourShare(screen);
+        QVERIFY2(share > 0.01 && share < 0.40,
+                 qPrintable(QStringLiteral("orbit colour on %1 of the screen, expected 0.01 .. 0.40; output: %2")
+                                .arg(share)
+                                .arg(QString::fromLocal8Bit(program.readAll()))));
+    }
+
+private:
+    void writeSettings(const std::string& text)
+    {
+        std::ofstream(settingsFilePath(programFolder_)) << text;
+    }
+
+    void startProgram(const StartOptions& options)
+    {
+        program_ = std::make_unique<CAttravaApp>(programFolder_, *screen_, reporter_, options);
+        program_->start();
+        QVERIFY(QTest::qWaitForWindowExposed(&program_->frame()));
+        QTRY_VERIFY(program_->document().scenesInitialised());
+        if (!options.splashEnabled)
+            QTRY_COMPARE(program_->view().timersRunning(), 1);
+    }
+
+    // Texts of the checked items, after the menu refreshed them as on opening.
+    static QStringList checkedItems(QMenu* menu)
+    {
+        emit menu->aboutToShow();
+        QStringList texts;
+        for (const QAction* action : menu->actions()) {
+            if (action->isChecked())
+                texts << action->text();
+        }
+        return texts;
+    }
+
+    static QAction* actionNamed(QMenu* menu, const QString& text)
+    {
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+        return nullptr;
+    }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::string programFolder_;
+    std::unique_ptr<FakeDisplaySettings> screen_;
+    CollectingReporter reporter_;
+    std::unique_ptr<CAttravaApp> program_;
+};
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"
