@@ -49,6 +49,9 @@ void CUser::initialiseScenes()
         ViewSlot& slot = views[static_cast<std::size_t>(i)];
         slot.environment.viewIndex = i;
         slot.buildScene(i == 0);
+        // Every cursor sphere rides on the one pointer, so it is drawn only in
+        // the worlds the pointer is bound into, never stranded at the origin.
+        pointer.bind(slot.cursorSphere);
     }
     requestPointerRebind();
     scenesInitialised_ = true;
@@ -141,8 +144,6 @@ void CUser::rebindPointer()
             slot.mouseInWorld = 1;
         }
         slot.boundPointer = &pointer;
-        if (!pointer.isBound(slot.cursorSphere))
-            pointer.bind(slot.cursorSphere);
         slot.world.bindBinder(pointer);
     }
 }

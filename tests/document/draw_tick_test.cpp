@@ -49,6 +49,10 @@ TEST_F(DrawTick, FirstTickBindsThePointerToViewZeroOnly)
     for (int v = 1; v < kViewSlotCount; ++v) {
         EXPECT_EQ(slot(v).boundPointer, nullptr) << v;
         EXPECT_FALSE(mouseIn(v)) << v;
+        // The sphere rides on the pointer, which this world does not hold, so
+        // it is not drawn there.
+        EXPECT_TRUE(document().pointer.isBound(slot(v).cursorSphere)) << v;
+        EXPECT_FALSE(listed(slot(v).world.binders(), &document().pointer)) << v;
     }
 }
 
