@@ -1,7 +1,8 @@
-// The program attrava: the OpenGL surface format and the GLUT fonts are set
-// up, the working directory becomes the program's folder (the settings file
-// and the relative model paths live there), the start options are read, and
-// the program runs until its main window closes.
+// The program attrava: the heap is kept for a software renderer, the OpenGL
+// surface format and the GLUT fonts are set up, the working directory becomes
+// the program's folder (the settings file and the relative model paths live
+// there), the start options are read, and the program runs until its main
+// window closes.
 #include "dialogs/message_box_reporter.h"
 #include "models/model_library.h"
 #include "shell/attrava_app.h"
@@ -9,6 +10,7 @@
 #include "shell/randr_display_settings.h"
 #include "shell/start_options.h"
 #include "view3d/gl_start.h"
+#include "view3d/objects/renderer_heap.h"
 
 #include <QApplication>
 #include <QSurfaceFormat>
@@ -26,6 +28,7 @@ int main(int argc, char** argv)
         std::cout << startOptionsUsage();
         return 0;
     }
+    keepRendererHeap();
     QSurfaceFormat::setDefaultFormat(viewSurfaceFormat());
     QApplication application(argc, argv);
     initialiseBitmapFonts(argv[0]);
