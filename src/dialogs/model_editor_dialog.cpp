@@ -1,5 +1,7 @@
 #include "dialogs/model_editor_dialog.h"
 
+#include "dialogs/dialog_widgets.h"
+
 #include "models/model_paths.h"
 #include "models/model_record.h"
 #include "models/reporter.h"
@@ -30,20 +32,6 @@ QString titleFor(EditorMode mode)
     return QStringLiteral("数理モデルの追加");
 }
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-
-// A path display: a sunken, selectable one-line label.
-QLabel* makePathDisplay(QWidget* parent, const char* name)
-{
-    auto* display = new QLabel(parent);
-    display->setObjectName(QString::fromLatin1(name));
-    display->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    display->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    display->setMinimumWidth(360);
-    display->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    return display;
-}
-
 }  // namespace
 
 CModelEditorDialog::CModelEditorDialog(EditorMode mode, ModelListEditor& list, ModelRecord& record,
@@ -54,7 +42,7 @@ CModelEditorDialog::CModelEditorDialog(EditorMode mode, ModelListEditor& list, M
     setWindowTitle(titleFor(mode));
 
     auto* fileGroup = new QGroupBox(QStringLiteral("モデルファイル"), this);
-    pathDisplay_ = makePathDisplay(fileGroup, "modelFilePath");
+    pathDisplay_ = makePathDisplay(fileGroup, "modelFilePath", 360);
     chooseButton_ = new QPushButton(QStringLiteral("ファイル選択"), fileGroup);
     chooseButton_->setObjectName(QStringLiteral("chooseFileButton"));
     auto* fileRow = new QHBoxLayout(fileGroup);

@@ -1,5 +1,6 @@
 #include "dialogs/model_list_dialog.h"
 
+#include "dialogs/dialog_widgets.h"
 #include "dialogs/compile_progress.h"
 #include "dialogs/model_editor_dialog.h"
 #include "models/model_record.h"
@@ -12,31 +13,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-
-namespace {
-
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-
-QLabel* makePathDisplay(QWidget* parent, const char* name)
-{
-    auto* display = new QLabel(parent);
-    display->setObjectName(QString::fromLatin1(name));
-    display->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    display->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    display->setMinimumWidth(380);
-    display->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    return display;
-}
-
-QPushButton* makeButton(const QString& text, const char* name, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
 
 CModelListDialog::CModelListDialog(ModelRecord& record, std::string& listPath,
                                    const std::string& programFolder, Reporter& reporter,
@@ -54,7 +30,7 @@ CModelListDialog::CModelListDialog(ModelRecord& record, std::string& listPath,
     };
 
     auto* listGroup = new QGroupBox(QStringLiteral("リストファイル"), this);
-    listPathDisplay_ = makePathDisplay(listGroup, "listPath");
+    listPathDisplay_ = makePathDisplay(listGroup, "listPath", 380);
     auto* chooseListButton = makeButton(QStringLiteral("選択"), "chooseListButton", listGroup);
     auto* newListButton = makeButton(QStringLiteral("新規作成"), "newListButton", listGroup);
     auto* listRow = new QHBoxLayout(listGroup);
@@ -63,7 +39,7 @@ CModelListDialog::CModelListDialog(ModelRecord& record, std::string& listPath,
     listRow->addWidget(newListButton);
 
     auto* modelGroup = new QGroupBox(QStringLiteral("モデルファイル"), this);
-    modelPathDisplay_ = makePathDisplay(modelGroup, "modelPath");
+    modelPathDisplay_ = makePathDisplay(modelGroup, "modelPath", 380);
     names_ = new QListWidget(modelGroup);
     names_->setObjectName(QStringLiteral("modelNames"));
     names_->setSelectionMode(QAbstractItemView::SingleSelection);

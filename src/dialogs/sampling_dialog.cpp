@@ -1,5 +1,6 @@
 #include "dialogs/sampling_dialog.h"
 
+#include "dialogs/dialog_widgets.h"
 #include "dialogs/range_input.h"
 #include "dynamics/dynamics_engine.h"
 #include "models/reporter.h"
@@ -92,14 +93,9 @@ CSamplingDialog::CSamplingDialog(DynamicsEngine& engine, Reporter& reporter,
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
-    applyButton_ = new QPushButton(QStringLiteral("適用"), this);
-    applyButton_->setObjectName(QStringLiteral("applyButton"));
-    initialiseButton_ = new QPushButton(QStringLiteral("初期化"), this);
-    initialiseButton_->setObjectName(QStringLiteral("initialiseButton"));
-    cancelButton_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    for (QPushButton* button : {applyButton_, initialiseButton_, cancelButton_})
-        button->setAutoDefault(false);
+    applyButton_ = makeButton(QStringLiteral("適用"), "applyButton", this);
+    initialiseButton_ = makeButton(QStringLiteral("初期化"), "initialiseButton", this);
+    cancelButton_ = makeButton(QStringLiteral("ｷｬﾝｾﾙ"), "cancelButton", this);
 
     QWidget* order[] = {pointsEdit_,      fixedChoice_,     autoChoice_,      intervalEdit_,
                         accuracyList_,    initialEdits_[0], initialEdits_[1], initialEdits_[2],
