@@ -239,12 +239,25 @@ bool CUser::bindModel(int view)
 {
     if (view < 0 || view >= kViewSlotCount)
         return false;
-    DynamicsEngine& engine = views[static_cast<std::size_t>(view)].engine;
+    ViewSlot& slot = views[static_cast<std::size_t>(view)];
+    slot.engine.applyEditedRecord();
+    // The new record has no orbit yet: the view stops showing the previous one.
+    slot.rebuildModelDisplays();
+    return rebindRecordInUse(view);
+}
+
+bool CUser::rebindRecordInUse(int view)
+{
+    if (view < 0 || view >= kViewSlotCount)
+        return false;
+    ViewSlot& slot = views[static_cast<std::size_t>(view)];
+    DynamicsEngine& engine = slot.engine;
     libraryPaths = currentLibraryPaths();
-    engine.applyEditedRecord();
     engine.Release();
     std::string reason;
     if (!engine.Bind(libraryPaths.libraryPath, &reason)) {
+        engine.orbitReady = 0;
+        slot.rebuildModelDisplays();
         reporter_.showMessage("モデル「" + engine.recordInUse.ModelName +
                               "」をモデルライブラリ「" + libraryPaths.libraryPath +
                               "」から読み込めませんでした。\n" + reason);

@@ -127,10 +127,15 @@ public:
 
     // The library paths for the current list path, recomputed.
     ModelLibraryPaths currentLibraryPaths() const;
-    // Re-binds the view's engine to its edited record: applyEditedRecord,
-    // Release, Bind, loadParameters. A failed Bind is reported (model,
-    // library and reason) and leaves the view unbound; false then.
+    // Re-binds the view's engine to its edited record: applyEditedRecord
+    // (the view has no orbit until it is computed again), then as
+    // rebindRecordInUse. False when binding failed.
     bool bindModel(int view);
+    // Binds the view's engine again to its record in use as it stands:
+    // Release, Bind, loadParameters. A failed Bind is reported (model,
+    // library and reason) and leaves the view unbound without a ready orbit,
+    // so nothing calls into a model that is not there; false then.
+    bool rebindRecordInUse(int view);
     // Releases the active view's binding, then builds the library from the
     // list source.
     CompileResult compileModelLibrary();

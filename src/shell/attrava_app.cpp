@@ -1,9 +1,11 @@
 #include "shell/attrava_app.h"
 
 #include "models/reporter.h"
+#include "shell/analysis_commands.h"
 #include "shell/model_start.h"
 #include "shell/splash_window.h"
 #include "shell/view_commands.h"
+#include "shell/view_windows.h"
 #include "view3d/ps_view.h"
 
 #include <QGuiApplication>
@@ -58,7 +60,9 @@ CAttravaApp::CAttravaApp(const std::string& programFolder, DisplaySettings& disp
     frame_->setCentralWidget(view_);
     view_->contextMenuHandler = [this](const QPoint& at) { frame_->showContextMenu(at); };
 
+    windows_ = std::make_unique<ViewWindows>(*document_, reporter, frame_.get(), view_);
     registerViewCommands(router_, *document_, reporter, frame_.get());
+    registerAnalysisCommands(router_, *document_, *windows_, reporter, frame_.get());
     connectDisplayModes();
 }
 

@@ -20,6 +20,7 @@
 class CPsView;
 class DisplaySettings;
 class Reporter;
+class ViewWindows;
 
 class CAttravaApp {
 public:
@@ -65,6 +66,8 @@ private:
     CommandRouter router_;
     std::unique_ptr<CMainFrame> frame_;
     CPsView* view_ = nullptr;  // owned by the frame
+    // Makes the views' modeless windows, which the document's window tables own.
+    std::unique_ptr<ViewWindows> windows_;
     bool splashEnabled_ = true;
     // The cameras of view 0 while a stereo mode is shown; a resize puts
     // them back instead of the normal layout.

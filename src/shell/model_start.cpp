@@ -3,6 +3,7 @@
 #include "document/user_document.h"
 #include "models/model_list.h"
 #include "models/reporter.h"
+#include "shell/view_start.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -70,13 +71,11 @@ bool startModelOnView(CUser& document, int view, const ModelStart& start, Report
     environment.presentationMode = start.presentationMode;
     if (start.presentationMode == kLocalLyapunovMode)
         environment.perturbation = StateVector{1e-8, 0.0, 0.0, 0.0, 0.0, 0.0};
-    engine.computeOrbit();
+    computeViewOrbit(slot);
     if (engine.orbitReady != 1) {
         reporter.showMessage("モデル「" + record.ModelName + "」の軌道を計算できませんでした。");
         return false;
     }
-    slot.objectTransform.setTransform(Matrix4{});
-    slot.objectTransform.setPosition(record.Display_Position);
-    environment.rebuildLevel = 1;
+    placeObjectsAtDisplayPosition(slot);
     return true;
 }

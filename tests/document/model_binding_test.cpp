@@ -45,6 +45,36 @@ TEST_F(ModelBinding, AMissingFunctionLeavesTheViewUnboundAndIsReported)
     EXPECT_NE(message.find("Eqnbank.so"), std::string::npos) << message;
 }
 
+TEST_F(ModelBinding, RebindingKeepsTheRecordInUseAsItStands)
+{
+    ASSERT_TRUE(bindShippedModel(document, 0, "Lorenz"));
+    DynamicsEngine& engine = slot(0).engine;
+    engine.recordInUse.Sampling_Point = 123;
+    engine.recordInUse.Parameter_Default[1] = 99.5;
+    engine.Release();
+
+    EXPECT_TRUE(document.rebindRecordInUse(0));
+    EXPECT_EQ(engine.binding.bound, 1);
+    EXPECT_EQ(engine.recordInUse.Sampling_Point, 123) << "the edited record is not taken";
+    EXPECT_EQ(engine.binding.parameterArg[1], 99.5);
+    EXPECT_EQ(engine.orbitReady, 1) << "the orbit of the same model stays";
+    EXPECT_TRUE(parts.reporter.messages.empty());
+}
+
+TEST_F(ModelBinding, ARebindThatFailsTakesTheOrbitAway)
+{
+    ASSERT_TRUE(bindShippedModel(document, 0, "Lorenz"));
+    document.modelListPath = "./model/Absent.c";
+
+    EXPECT_FALSE(document.rebindRecordInUse(0));
+    EXPECT_EQ(slot(0).engine.binding.bound, 0);
+    EXPECT_EQ(slot(0).engine.orbitReady, 0)
+        << "an unbound view must not offer the tools that call its model";
+    ASSERT_EQ(parts.reporter.messages.size(), 1u);
+    EXPECT_NE(parts.reporter.messages[0].find("Lorenz"), std::string::npos)
+        << parts.reporter.messages[0];
+}
+
 TEST_F(ModelBinding, AMissingLibraryIsReported)
 {
     document.modelListPath = "./model/Absent.c";
