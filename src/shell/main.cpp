@@ -7,6 +7,7 @@
 #include "models/model_library.h"
 #include "shell/attrava_app.h"
 #include "shell/japanese_font.h"
+#include "shell/japanese_texts.h"
 #include "shell/randr_display_settings.h"
 #include "shell/start_options.h"
 #include "view3d/gl_start.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     initialiseBitmapFonts(argv[0]);
     useJapaneseApplicationFont();
+    useJapaneseToolkitTexts();
 
     std::vector<std::string> arguments;
     const QStringList given = QApplication::arguments();

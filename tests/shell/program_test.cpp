@@ -6,6 +6,7 @@
 // binary itself.
 #include "fake_display_settings.h"
 #include "menu_test_support.h"
+#include "orbit_picture.h"
 #include "models/reporter.h"
 #include "shell/attrava_app.h"
 #include "shell/command_ids.h"
@@ -32,21 +33,6 @@ const std::string kShippedList = ATTRAVA_PROGRAM_DIR "/model/Eqnbank.c";
 
 const std::vector<ScreenMode> stereoCapableScreen = {
     {1280, 1024, 24, 60}, {1024, 768, 32, 60}, {1280, 480, 16, 60}};
-
-// Share of the image's pixels in the orbit's colour: the lit shades of the
-// default orbit colour (0.6, 1, 1) keep red near 0.6 of green and blue.
-double orbitColourShare(const QImage& image)
-{
-    qint64 hits = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.green() > 60 && std::abs(c.green() - c.blue()) < 25 && c.red() < 0.8 * c.green())
-                ++hits;
-        }
-    }
-    return static_cast<double>(hits) / (static_cast<double>(image.width()) * image.height());
-}
 
 QString describeCamera(const CCamera& camera)
 {

@@ -1,0 +1,63 @@
+#include "shell/analysis_commands.h"
+
+#include "document/command_rules.h"
+#include "document/user_document.h"
+#include "shell/command_ids.h"
+#include "shell/command_router.h"
+#include "shell/view_start.h"
+#include "shell/view_windows.h"
+
+namespace {
+
+constexpr int kModelSource = 1;
+
+void startModelAnalysisCommand(CUser& document, ViewWindows& windows, Reporter& reporter,
+                               QWidget* dialogParent, bool singleView)
+{
+    document.prepareAnalysisStart(kModelSource, singleView);
+    runModelAnalysisStart(document, windows, reporter, dialogParent);
+}
+
+}  // namespace
+
+ModelChoice runModelAnalysisStart(CUser& document, ViewWindows& windows, Reporter& reporter,
+                                  QWidget* dialogParent)
+{
+    const int view = document.activeView;
+    ViewSlot& slot = document.activeSlot();
+    // A view without a model has nothing to bind again after Cancel.
+    const bool wasBound = slot.engine.binding.bound == 1;
+
+    ModelAnalysisHooks hooks;
+    hooks.releaseBinding = [&slot] { slot.engine.Release(); };
+    hooks.bindModel = [&document, view] { return document.bindModel(view); };
+    hooks.computeOrbit = [&slot] { computeViewOrbit(slot); };
+    hooks.startView = [&document, &windows, view] { startView(document, windows, view); };
+    hooks.restoreBinding = [&document, view, wasBound] {
+        if (wasBound)
+            document.rebindRecordInUse(view);
+    };
+    return startModelAnalysis(slot.engine, document.modelListPath,
+                              document.libraryPaths.programFolder, reporter, hooks, dialogParent);
+}
+
+void registerAnalysisCommands(CommandRouter& router, CUser& document, ViewWindows& windows,
+                              Reporter& reporter, QWidget* dialogParent)
+{
+    router.setHandler(CommandId::ModelAnalysis, [&document, &windows, &reporter, dialogParent] {
+        startModelAnalysisCommand(document, windows, reporter, dialogParent, false);
+    });
+    router.setHandler(CommandId::ModelAnalysisSingleView,
+                      [&document, &windows, &reporter, dialogParent] {
+                          startModelAnalysisCommand(document, windows, reporter, dialogParent, true);
+                      });
+
+    router.setHandler(CommandId::SamplingSetting,
+                      [&windows] { windows.openOnTargetViews(WindowKind::SamplingInitialValue); });
+    router.setUpdateRule(CommandId::SamplingSetting, [&document] {
+        const CommandUpdate update = windowRule(
+            document, [](const ViewSlot& slot) { return slot.environment.dataSource == kModelSource; },
+            static_cast<int>(WindowKind::SamplingInitialValue));
+        return CommandState{update.enabled, update.checked};
+    });
+}

@@ -1,0 +1,28 @@
+// Connects the model analysis commands to the command router: "数理モデル解析"
+// (and its twin that first shows one view), which resets the active view,
+// lets the user choose a model and starts the view on it, and the tools
+// item "サンプリング・初期値の設定", which opens the sampling and initial value
+// window again.
+#pragma once
+
+#include "dialogs/model_analysis_start.h"
+
+class CUser;
+class CommandRouter;
+class QWidget;
+class Reporter;
+class ViewWindows;
+
+// The model selection and view start on the active view, after
+// prepareAnalysisStart: the model list dialog on the view's record in use.
+// Cancel puts the record back and, when a compile in the dialog released the
+// view's model, binds it again. OK binds the chosen model and opens the
+// sampling window; "パラメータ設定" binds it and computes its orbit. A model
+// that cannot be bound is reported and leaves the view unbound.
+ModelChoice runModelAnalysisStart(CUser& document, ViewWindows& windows, Reporter& reporter,
+                                  QWidget* dialogParent);
+
+// All arguments must outlive the router's use of the handlers; the model
+// list dialog is shown over `dialogParent`.
+void registerAnalysisCommands(CommandRouter& router, CUser& document, ViewWindows& windows,
+                              Reporter& reporter, QWidget* dialogParent);
