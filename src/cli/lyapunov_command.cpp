@@ -77,7 +77,8 @@ int runLyapunovCommand(const CommandArguments& args)
         }
         return parseModelOption(a, i, options, e);
     };
-    if (const auto status = startCommand("lyapunov", args, parseOption, printUsage, "no model file given", line))
+    if (const auto status =
+            startCommand("lyapunov", args, parseOption, printUsage, "no model file given", line))
         return *status;
 
     StderrReporter reporter;

@@ -37,7 +37,8 @@ int runOrbitCommand(const CommandArguments& args)
         const OptionOutcome outcome = parseTextOption(a, i, "--out", outPath, e);
         return outcome != OptionOutcome::NotModelOption ? outcome : parseModelOption(a, i, options, e);
     };
-    if (const auto status = startCommand("orbit", args, parseOption, printOrbitUsage, "no model file given", line))
+    if (const auto status =
+            startCommand("orbit", args, parseOption, printOrbitUsage, "no model file given", line))
         return *status;
 
     StderrReporter reporter;

@@ -33,7 +33,8 @@ int runReconstructCommand(const CommandArguments& args)
         return outcome != OptionOutcome::NotModelOption ? outcome
                                                         : parseSeriesOption(a, i, options, e);
     };
-    if (const auto status = startCommand("reconstruct", args, parseOption, printUsage, "no data file given", line))
+    if (const auto status =
+            startCommand("reconstruct", args, parseOption, printUsage, "no data file given", line))
         return *status;
 
     StderrReporter reporter;

@@ -63,7 +63,8 @@ int runRecurrenceCommand(const CommandArguments& args)
         usedModelOptions = usedModelOptions || outcome != OptionOutcome::NotModelOption;
         return outcome;
     };
-    if (const auto status = startCommand("recurrence", args, parseOption, printUsage, "", line))
+    if (const auto status =
+            startCommand("recurrence", args, parseOption, printUsage, "", line))
         return *status;
     if (line.file.empty() == seriesPath.empty()) {
         printUsage(stderr);

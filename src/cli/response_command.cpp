@@ -43,7 +43,8 @@ int runResponseCommand(const CommandArguments& args)
         return outcome != OptionOutcome::NotModelOption ? outcome
                                                         : parseModelOption(a, i, options, e);
     };
-    if (const auto status = startCommand("response", args, parseOption, printUsage, "no model file given", line))
+    if (const auto status =
+            startCommand("response", args, parseOption, printUsage, "no model file given", line))
         return *status;
 
     StderrReporter reporter;
