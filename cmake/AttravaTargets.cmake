@@ -34,6 +34,8 @@ endfunction()
 # attrava_add_qt_test(<name> SOURCES ... DEPS ...)
 # One Qt Test executable (QTEST_MAIN, moc on), registered with CTest as one
 # test on the xcb platform; run ctest under xvfb-run where there is no display.
+# These tests show windows, take focus and send real input on the one display,
+# so they hold a shared lock and never run beside each other.
 function(attrava_add_qt_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
@@ -46,5 +48,6 @@ function(attrava_add_qt_test name)
     ATTRAVA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     ATTRAVA_PROGRAM_DIR="${ATTRAVA_PROGRAM_DIR}")
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${ATTRAVA_PROGRAM_DIR})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb"
+    RESOURCE_LOCK x_display)
 endfunction()

@@ -11,12 +11,14 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QOpenGLWindow>
 #include <QResizeEvent>
 #include <QWheelEvent>
 
 #include <GL/gl.h>
 
 #include <cstdio>
+#include <utility>
 
 int captureCounter = 0;
 
@@ -24,17 +26,44 @@ namespace {
 
 constexpr int kCaptureQuality = 100;
 
+// The GL surface of the view: a window that draws through the view's two
+// hooks straight into its own frame buffer and is transparent for input, so
+// the mouse reaches the view widget beneath it.
+class ViewSurface final : public QOpenGLWindow {
+public:
+    ViewSurface(std::function<void()> initialise, std::function<void()> paint)
+        : QOpenGLWindow(QOpenGLWindow::NoPartialUpdate), initialise_(std::move(initialise)),
+          paint_(std::move(paint))
+    {
+        setFormat(viewSurfaceFormat());
+        setFlag(Qt::WindowTransparentForInput);
+    }
+
+protected:
+    void initializeGL() override { initialise_(); }
+    void paintGL() override { paint_(); }
+
+private:
+    std::function<void()> initialise_;
+    std::function<void()> paint_;
+};
+
 }  // namespace
 
 CPsView::CPsView(CUser& document, Reporter& reporter, QWidget* parent)
-    : QOpenGLWidget(parent), document_(document), reporter_(reporter)
+    : QWidget(parent), document_(document), reporter_(reporter)
 {
-    setFormat(viewSurfaceFormat());
     setFocusPolicy(Qt::StrongFocus);
+    surface_ = new ViewSurface([this] { initialiseGl(); }, [this] { paintFrame(); });
+    surfaceContainer_ = QWidget::createWindowContainer(surface_, this);
+    // Clicks and keys belong to the view itself, never to the container.
+    surfaceContainer_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    surfaceContainer_->setFocusPolicy(Qt::NoFocus);
+    connect(surface_, &QOpenGLWindow::frameSwapped, this, &CPsView::frameSwapped);
 
     drawTimer_.setTimerType(Qt::PreciseTimer);
     drawTimer_.setInterval(drawingPeriodMilliseconds);
-    connect(&drawTimer_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    connect(&drawTimer_, &QTimer::timeout, this, &CPsView::requestFrame);
 
     eventTimer_.setTimerType(Qt::PreciseTimer);
     eventTimer_.setInterval(eventPeriodMilliseconds);
@@ -80,12 +109,23 @@ void CPsView::toggleTimers()
         startTimers();
 }
 
-void CPsView::initializeGL()
+void CPsView::requestFrame() { surface_->update(); }
+
+bool CPsView::isValid() const { return surface_->isValid(); }
+
+void CPsView::makeCurrent() { surface_->makeCurrent(); }
+
+void CPsView::doneCurrent() { surface_->doneCurrent(); }
+
+QImage CPsView::grabFramebuffer() { return surface_->grabFramebuffer(); }
+
+void CPsView::initialiseGl()
 {
     GlContextFacts facts;
     const QOpenGLContext* current = QOpenGLContext::currentContext();
-    facts.created = context() && context()->isValid();
-    facts.current = facts.created && current == context();
+    const QOpenGLContext* own = surface_->context();
+    facts.created = own && own->isValid();
+    facts.current = facts.created && current == own;
     if (facts.current) {
         // The bits of the frame buffer the view draws into.
         glGetIntegerv(GL_RED_BITS, &facts.redBits);
@@ -93,7 +133,6 @@ void CPsView::initializeGL()
         glGetIntegerv(GL_BLUE_BITS, &facts.blueBits);
         glGetIntegerv(GL_DEPTH_BITS, &facts.depthBits);
     }
-    contextChecked_ = true;
     const int error = contextErrorIndex(facts);
     if (error != GlViewError::None) {
         reportLater(error);
@@ -101,33 +140,33 @@ void CPsView::initializeGL()
     }
     contextReady_ = true;
     document_.initialiseScenes();
+    // The cameras exist only now; a size that came earlier is applied to them.
+    if (clientWidth_ > 0)
+        layoutViews();
 }
 
 void CPsView::resizeEvent(QResizeEvent* event)
 {
-    QOpenGLWidget::resizeEvent(event);
-    // The toolkit makes the context at the first resize to a real size; when
-    // that did not happen, no context could be made.
-    if (!contextChecked_ && !event->size().isEmpty()) {
-        contextChecked_ = true;
-        if (!isValid())
-            reportLater(GlViewError::ContextCreation);
-    }
-}
-
-void CPsView::resizeGL(int width, int height)
-{
-    if (width < 1 || height < 1)
+    QWidget::resizeEvent(event);
+    surfaceContainer_->setGeometry(rect());
+    const QSize size = event->size();
+    if (size.width() < 1 || size.height() < 1)
         return;
-    clientWidth_ = width;
-    clientHeight_ = height;
-    if (layoutOnResize)
-        layoutOnResize(width, height);
-    else
-        document_.fitViewsToWindow(width, height);
+    clientWidth_ = size.width();
+    clientHeight_ = size.height();
+    if (contextReady_)
+        layoutViews();
 }
 
-void CPsView::paintGL()
+void CPsView::layoutViews()
+{
+    if (layoutOnResize)
+        layoutOnResize(clientWidth_, clientHeight_);
+    else
+        document_.fitViewsToWindow(clientWidth_, clientHeight_);
+}
+
+void CPsView::paintFrame()
 {
     if (!contextReady_)
         return;
@@ -163,8 +202,8 @@ void CPsView::keyPressEvent(QKeyEvent* event)
     else if (event->key() == Qt::Key_F12)
         captureScene();
     // Every key draws one frame, so a paused view still shows its changes.
-    update();
-    QOpenGLWidget::keyPressEvent(event);
+    requestFrame();
+    QWidget::keyPressEvent(event);
 }
 
 void CPsView::mousePressEvent(QMouseEvent* event)
@@ -173,20 +212,20 @@ void CPsView::mousePressEvent(QMouseEvent* event)
         const QPoint at = event->position().toPoint();
         document_.selectViewAt(at.x(), at.y(), width(), height());
     }
-    QOpenGLWidget::mousePressEvent(event);
+    QWidget::mousePressEvent(event);
 }
 
 void CPsView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         document_.toggleActiveViewOnly();
-    QOpenGLWidget::mouseDoubleClickEvent(event);
+    QWidget::mouseDoubleClickEvent(event);
 }
 
 void CPsView::wheelEvent(QWheelEvent* event)
 {
     document_.wheelZoom(event->angleDelta().y());
-    QOpenGLWidget::wheelEvent(event);
+    QWidget::wheelEvent(event);
 }
 
 void CPsView::contextMenuEvent(QContextMenuEvent* event)

@@ -482,7 +482,7 @@ private:
     // The frame drawn once a few ticks have passed.
     QImage frameAfterTicks()
     {
-        QSignalSpy frames(&app_->view(), &QOpenGLWidget::frameSwapped);
+        QSignalSpy frames(&app_->view(), &CPsView::frameSwapped);
         [&] { QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 4, 3000); }();
         return app_->view().grabFramebuffer();
     }

@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(program_->view().timersRunning(), 1);
         // The frame comes to the front, so the pointer follows the mouse.
         QTRY_VERIFY(QApplication::activeWindow() == &program_->frame());
-        QSignalSpy frames(&program_->view(), &QOpenGLWidget::frameSwapped);
+        QSignalSpy frames(&program_->view(), &CPsView::frameSwapped);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 3, 2000);
 
         QTest::mouseClick(&program_->view(), Qt::LeftButton, {}, QPoint(program_->view().width() - 10,
@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(program_->document().views[0].environment.dataSource, 1);
         QCOMPARE(program_->document().views[0].objectTransform.position().y, engine.recordInUse.Display_Position.y);
 
-        QSignalSpy frames(&program_->view(), &QOpenGLWidget::frameSwapped);
+        QSignalSpy frames(&program_->view(), &CPsView::frameSwapped);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 4, 3000);
         const QImage frame = program_->view().grabFramebuffer();
         const double share = orbitColourShare(frame);

@@ -1,7 +1,8 @@
 // The GL view as a real widget on the X server: the viewports of one, two,
 // four and nine views after a resize, clicks, double clicks and the wheel
-// reaching the document, the Pause key, the F12 capture, the context-menu
-// hook, the context checks and the Qt pointer input.
+// reaching the document, input from the X server passing the GL surface to
+// the view, the Pause key, the F12 capture of the drawn frame, the
+// context-menu hook, the context checks and the Qt pointer input.
 #include "document/user_document.h"
 #include "models/reporter.h"
 #include "view3d/gl_view_errors.h"
@@ -12,7 +13,9 @@
 
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtTest>
@@ -46,11 +49,13 @@ bool sameViewport(const Viewport& actual, const Viewport& expected)
            actual.height == expected.height;
 }
 
-// Width, height and the byte count after the header of a binary PPM file.
+// Width, height, the byte count after the header and the first pixel (the
+// top-left one) of a binary PPM file.
 struct PpmFacts {
     int width = -1;
     int height = -1;
     std::size_t pixelBytes = 0;
+    int firstPixel[3] = {-1, -1, -1};
 };
 
 PpmFacts readPpm(const std::string& path)
@@ -65,6 +70,8 @@ PpmFacts readPpm(const std::string& path)
     file.get();
     const std::string rest((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     facts.pixelBytes = magic == "P6" && maximum == 255 ? rest.size() : 0;
+    for (std::size_t c = 0; c < 3 && c < rest.size(); ++c)
+        facts.firstPixel[c] = static_cast<unsigned char>(rest[c]);
     return facts;
 }
 
@@ -235,7 +242,7 @@ private slots:
 
     void pauseStopsTheTimersAndEveryKeyDrawsOneFrame()
     {
-        QSignalSpy frames(view_.get(), &QOpenGLWidget::frameSwapped);
+        QSignalSpy frames(view_.get(), &CPsView::frameSwapped);
         view_->startTimers();
         QCOMPARE(view_->timersRunning(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 3, 2000);
@@ -262,9 +269,18 @@ private slots:
         const std::filesystem::path previous = std::filesystem::current_path();
         std::filesystem::current_path(folder.path().toStdString());
 
+        // A background the capture can be told by: (0.4, 0.6, 0.8) is
+        // (102, 153, 204) in bytes.
+        ViewSlot& slot = document_->views[0];
+        slot.environment.BackGround_Color[0] = 0.4f;
+        slot.environment.BackGround_Color[1] = 0.6f;
+        slot.environment.BackGround_Color[2] = 0.8f;
+        view_->makeCurrent();
+        slot.applyClearColour();
+        view_->doneCurrent();
         resizeView(kWidth, kHeight);
-        QSignalSpy frames(view_.get(), &QOpenGLWidget::frameSwapped);
-        view_->update();
+        QSignalSpy frames(view_.get(), &CPsView::frameSwapped);
+        view_->requestFrame();
         QTRY_VERIFY(frames.count() >= 1);
         const int first = captureCounter;
         QTest::keyClick(view_.get(), Qt::Key_F12);
@@ -282,9 +298,42 @@ private slots:
         QCOMPARE(large.width, kWidth - 5);
         QCOMPARE(large.height, kHeight - 5);
         QCOMPARE(large.pixelBytes, std::size_t{796} * 596 * 3);
+        // The top-left corner shows the background of the frame last drawn.
+        const int background[3] = {102, 153, 204};
+        for (int c = 0; c < 3; ++c)
+            QVERIFY2(std::abs(large.firstPixel[c] - background[c]) <= 1,
+                     qPrintable(QStringLiteral("channel %1: expected %2, actual %3, limit 1")
+                                    .arg(c).arg(background[c]).arg(large.firstPixel[c])));
         const PpmFacts small = readPpm(name(first + 1));
         QCOMPARE(small.width, 635);
         QCOMPARE(small.height, 475);
+    }
+
+    void inputFromTheServerPassesTheSurfaceToTheView()
+    {
+        // Real pointer and key events, as the X server delivers them over the
+        // GL surface that covers the view.
+        const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+        QVERIFY2(!xdotool.isEmpty(), "xdotool is missing (scripts/install-deps installs it)");
+        document_->setViewCount(4);
+        resizeView(kWidth, kHeight);
+        view_->activateWindow();
+        QTRY_VERIFY(view_->isActiveWindow());
+        const QPoint at = view_->mapToGlobal(QPoint(600, 450));
+        const QString x = QString::number(at.x());
+        const QString y = QString::number(at.y());
+
+        QCOMPARE(QProcess::execute(xdotool, {"mousemove", x, y, "click", "1"}), 0);
+        QTRY_COMPARE(document_->activeView, 3);
+
+        QPoint shownAt;
+        view_->contextMenuHandler = [&](const QPoint& where) { shownAt = where; };
+        QCOMPARE(QProcess::execute(xdotool, {"click", "3"}), 0);
+        QTRY_COMPARE(shownAt, at);
+
+        QCOMPARE(view_->timersRunning(), 0);
+        QCOMPARE(QProcess::execute(xdotool, {"key", "Pause"}), 0);
+        QTRY_COMPARE(view_->timersRunning(), 1);
     }
 
     void theContextMenuGoesToTheHook()
