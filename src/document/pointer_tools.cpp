@@ -3,6 +3,7 @@
 #include "document/view_slot.h"
 #include "view3d/objects/scene_mapping.h"
 #include "view3d/scene/pointer.h"
+#include "view3d/settings/environment_settings.h"
 
 namespace {
 
@@ -10,8 +11,6 @@ constexpr int kPrimaryBit = 0;
 constexpr int kSpidarInitialValueBit = 1;
 constexpr int kSpidarGrabBit = 2;
 
-constexpr int kTranslationRotation = 1;
-constexpr int kInitialValueInput = 2;
 
 } // namespace
 
@@ -22,9 +21,9 @@ void runPointerTick(ViewSlot& slot, const CPointer& pointer, int inputDevice)
         initialValueStep(slot, pointer, kSpidarInitialValueBit);
         return;
     }
-    if (slot.environment.pointerState == kTranslationRotation)
+    if (slot.environment.pointerState == PointerState::TranslationRotation)
         grabStep(slot, pointer, kPrimaryBit);
-    else if (slot.environment.pointerState == kInitialValueInput)
+    else if (slot.environment.pointerState == PointerState::InitialValueInput)
         initialValueStep(slot, pointer, kPrimaryBit);
 }
 

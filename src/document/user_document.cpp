@@ -3,13 +3,12 @@
 #include "document/pointer_tools.h"
 #include "document/scale_rules.h"
 #include "models/reporter.h"
+#include "view3d/settings/environment_settings.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kModelSource = 1;
-constexpr int kSeriesSource = 2;
 constexpr double kPointerOutputDivisor = 15.0;
 
 } // namespace
@@ -190,9 +189,9 @@ void CUser::changeEnvironment(ViewSlot& slot, int kind)
         if (engine.orbitReady != 1 || engine.recordInUse.Dimension != 4)
             break;
         engine.computeDisplayBasis();
-        if (slot.environment.dataSource == kModelSource && engine.binding.bound == 1)
+        if (slot.environment.dataSource == DataSource::Model && engine.binding.bound == 1)
             engine.computeOrbit();
-        else if (slot.environment.dataSource == kSeriesSource)
+        else if (slot.environment.dataSource == DataSource::Series)
             engine.reconstruct();
         slot.environment.rebuildLevel = 2;
         break;

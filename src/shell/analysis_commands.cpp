@@ -6,15 +6,15 @@
 #include "shell/command_router.h"
 #include "shell/view_start.h"
 #include "shell/view_windows.h"
+#include "view3d/settings/environment_settings.h"
 
 namespace {
 
-constexpr int kModelSource = 1;
 
 void startModelAnalysisCommand(CUser& document, ViewWindows& windows, Reporter& reporter,
                                QWidget* dialogParent, bool singleView)
 {
-    document.prepareAnalysisStart(kModelSource, singleView);
+    document.prepareAnalysisStart(DataSource::Model, singleView);
     runModelAnalysisStart(document, windows, reporter, dialogParent);
 }
 
@@ -56,7 +56,7 @@ void registerAnalysisCommands(CommandRouter& router, CUser& document, ViewWindow
                       [&windows] { windows.openOnTargetViews(WindowKind::SamplingInitialValue); });
     router.setUpdateRule(CommandId::SamplingSetting, [&document] {
         const CommandUpdate update = windowRule(
-            document, [](const ViewSlot& slot) { return slot.environment.dataSource == kModelSource; },
+            document, [](const ViewSlot& slot) { return slot.environment.dataSource == DataSource::Model; },
             static_cast<int>(WindowKind::SamplingInitialValue));
         return CommandState{update.enabled, update.checked};
     });

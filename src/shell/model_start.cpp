@@ -4,6 +4,7 @@
 #include "models/model_list.h"
 #include "models/reporter.h"
 #include "shell/view_start.h"
+#include "view3d/settings/environment_settings.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr int kModelSource = 1;
-constexpr int kLocalLyapunovMode = 5;
 // The display basis that draws a four-variable model on three Cartesian
 // axes with the remaining component as colour.
 constexpr int kColourAxisArrangement = 3;
@@ -67,9 +66,9 @@ bool startModelOnView(CUser& document, int view, const ModelStart& start, Report
         return false;
 
     EnvironmentSettings& environment = slot.environment;
-    environment.dataSource = kModelSource;
+    environment.dataSource = DataSource::Model;
     environment.presentationMode = start.presentationMode;
-    if (start.presentationMode == kLocalLyapunovMode)
+    if (start.presentationMode == PresentationMode::LocalLyapunov)
         environment.perturbation = StateVector{1e-8, 0.0, 0.0, 0.0, 0.0, 0.0};
     computeViewOrbit(slot);
     if (engine.orbitReady != 1) {

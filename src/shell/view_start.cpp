@@ -2,13 +2,7 @@
 
 #include "document/user_document.h"
 #include "shell/view_windows.h"
-
-namespace {
-
-constexpr int kModelSource = 1;
-constexpr int kSeriesSource = 2;
-
-}  // namespace
+#include "view3d/settings/environment_settings.h"
 
 void placeObjectsAtDisplayPosition(ViewSlot& slot)
 {
@@ -26,8 +20,8 @@ void startView(CUser& document, ViewWindows& windows, int view)
 {
     ViewSlot& slot = document.views[static_cast<std::size_t>(view)];
     placeObjectsAtDisplayPosition(slot);
-    if (slot.environment.dataSource == kModelSource)
+    if (slot.environment.dataSource == DataSource::Model)
         windows.open(WindowKind::SamplingInitialValue, view);
-    else if (slot.environment.dataSource == kSeriesSource)
+    else if (slot.environment.dataSource == DataSource::Series)
         windows.open(WindowKind::ReconstructionDelay, view);
 }

@@ -3,18 +3,10 @@
 #include "document/user_document.h"
 #include "shell/sampling_window.h"
 #include "shell/view_start.h"
+#include "view3d/settings/environment_settings.h"
 
 #include <QRect>
 #include <QWidget>
-
-namespace {
-
-constexpr int kModelSource = 1;
-constexpr int kSeriesSource = 2;
-constexpr int kVelocityMode = 3;
-constexpr int kLocalLyapunovMode = 5;
-
-}  // namespace
 
 bool mayOpenWindow(WindowKind kind, const ViewSlot& slot)
 {
@@ -25,12 +17,12 @@ bool mayOpenWindow(WindowKind kind, const ViewSlot& slot)
         return true;
     case WindowKind::ReconstructionDelay:
     case WindowKind::AnalysedSeriesData:
-        return environment.dataSource == kSeriesSource;
+        return environment.dataSource == DataSource::Series;
     case WindowKind::ColourBar:
-        return environment.presentationMode == kVelocityMode ||
-               environment.presentationMode == kLocalLyapunovMode;
+        return environment.presentationMode == PresentationMode::Velocity ||
+               environment.presentationMode == PresentationMode::LocalLyapunov;
     default:
-        return environment.dataSource == kModelSource;
+        return environment.dataSource == DataSource::Model;
     }
 }
 

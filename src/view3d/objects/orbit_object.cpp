@@ -12,11 +12,6 @@
 
 namespace {
 
-constexpr int kStructure = 1;
-constexpr int kVelocity = 3;
-constexpr int kLocalLyapunov = 5;
-constexpr int kModelSource = 1;
-constexpr int kDataSource = 2;
 constexpr int kTubeStyle = 1;
 constexpr int kColourAxisArrangement = 3;
 
@@ -114,20 +109,20 @@ bool COrbitObject::computeValues(int count)
     const ModelRecord& record = engine_.recordInUse;
     const bool modelBound = engine_.binding.modelFunction != nullptr;
     switch (environment_.presentationMode) {
-    case kStructure:
+    case PresentationMode::Structure:
         componentValues(engine_, record.Color_Axis_Number, count, values_);
         return true;
-    case kVelocity:
-        if (environment_.dataSource == kModelSource && modelBound) {
+    case PresentationMode::Velocity:
+        if (environment_.dataSource == DataSource::Model && modelBound) {
             modelVelocityValues(engine_, count, values_);
             return true;
         }
-        if (environment_.dataSource == kDataSource) {
+        if (environment_.dataSource == DataSource::Series) {
             dataVelocityValues(engine_, count, values_);
             return true;
         }
         return false;
-    case kLocalLyapunov:
+    case PresentationMode::LocalLyapunov:
         if (!modelBound)
             return false;
         localLyapunovValues(engine_, environment_.perturbation, count, values_);
@@ -151,10 +146,10 @@ void COrbitObject::drawImplementation()
     const int colourAxis = record.Color_Axis_Number;
     // The colour-axis arrangement exists for four variables only; other
     // models keep their structure drawing whatever arrangement is stored.
-    const bool byComponent = mode == kStructure &&
+    const bool byComponent = mode == PresentationMode::Structure &&
                              record.Basis_Axis_Mode == kColourAxisArrangement &&
                              record.Dimension == 4 && colourAxis >= 0 && colourAxis < 4;
-    if (mode == kStructure && !byComponent) {
+    if (mode == PresentationMode::Structure && !byComponent) {
         drawStructure(engine_, environment_, count, scale);
         return;
     }
@@ -163,7 +158,7 @@ void COrbitObject::drawImplementation()
     const ValueRange range = valueRange(values_);
     environment_.colourMax = range.max;
     environment_.colourMin = range.min;
-    const bool blend = !(mode == kVelocity && environment_.dataSource == kDataSource);
+    const bool blend = !(mode == PresentationMode::Velocity && environment_.dataSource == DataSource::Series);
     if (byComponent) {
         drawSegments(count, values_, range, blend, [&](int i) {
             return toScene(componentPoint(engine_.orbit[i], colourAxis), scale);

@@ -13,6 +13,23 @@ class ProfileFile;
 
 inline constexpr const char* kEnvironmentSection = "EnvironmentData";
 
+// Values of the presentation state fields below.
+namespace DataSource {
+inline constexpr int None = 0;
+inline constexpr int Model = 1;   // model analysis
+inline constexpr int Series = 2;  // time-series analysis
+}  // namespace DataSource
+namespace PresentationMode {
+inline constexpr int Structure = 1;
+inline constexpr int Velocity = 3;
+inline constexpr int LocalLyapunov = 5;
+}  // namespace PresentationMode
+namespace PointerState {
+inline constexpr int None = 0;
+inline constexpr int TranslationRotation = 1;
+inline constexpr int InitialValueInput = 2;
+}  // namespace PointerState
+
 struct EnvironmentSettings {
     // Every field at its default, as loading an empty settings file gives.
     EnvironmentSettings() = default;
