@@ -46,13 +46,13 @@ void CUser::resetActiveViewForAnalysis(int dataSource)
     ViewSlot& slot = activeSlot();
     EnvironmentSettings& environment = slot.environment;
     environment.probeMode = 0;
-    environment.pointerState = 0;
+    environment.pointerState = PointerState::None;
     environment.reset();
     slot.engine.recordInUse.reset();
     slot.rebuildModelDisplays();
     slot.applyCursorColour();
     environment.dataSource = dataSource;
-    environment.presentationMode = 1;
+    environment.presentationMode = PresentationMode::Structure;
 }
 
 void CUser::requestInputDevice(int device)

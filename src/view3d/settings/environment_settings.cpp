@@ -71,10 +71,10 @@ EnvironmentSettings::EnvironmentSettings(const ProfileFile& store)
 
 void EnvironmentSettings::reset()
 {
-    dataSource = 0;
+    dataSource = DataSource::None;
     presentationMode = 0;
     probeMode = 0;
-    pointerState = 1;
+    pointerState = PointerState::TranslationRotation;
     freeScale = 0;
     rebuildLevel = 0;
     scale = 1.0;
