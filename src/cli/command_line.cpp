@@ -53,6 +53,16 @@ OptionOutcome parseTextOption(const CommandArguments& args, std::size_t& i, std:
     return takeOptionValue(args, i, value, error) ? OptionOutcome::Taken : OptionOutcome::Invalid;
 }
 
+OptionParser withOutputOption(std::string& outPath, OptionParser commandOptions)
+{
+    return [&outPath, commandOptions = std::move(commandOptions)](
+               const CommandArguments& args, std::size_t& i, std::string& error) {
+        const OptionOutcome outcome = parseTextOption(args, i, "--out", outPath, error);
+        return outcome != OptionOutcome::NotModelOption ? outcome
+                                                        : commandOptions(args, i, error);
+    };
+}
+
 std::FILE* openOutput(const std::string& path)
 {
     return path.empty() ? stdout : std::fopen(path.c_str(), "wb");

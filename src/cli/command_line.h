@@ -42,6 +42,10 @@ std::optional<int> startCommand(std::string_view command, const CommandArguments
 OptionOutcome parseTextOption(const CommandArguments& args, std::size_t& i, std::string_view name,
                               std::string& value, std::string& error);
 
+// The option parser of a command that writes to --out FILE: that option
+// first, then the command's own options.
+OptionParser withOutputOption(std::string& outPath, OptionParser commandOptions);
+
 // Opens path for writing in binary mode, or gives standard output when path
 // is empty. Null when the file cannot be opened.
 std::FILE* openOutput(const std::string& path);

@@ -81,9 +81,8 @@ int runLyapunovCommand(const CommandArguments& args)
             startCommand("lyapunov", args, parseOption, printUsage, "no model file given", line))
         return *status;
 
-    StderrReporter reporter;
     ModelSession session;
-    if (!session.open(line.file, options, reporter))
+    if (!session.open(line.file, options))
         return 1;
     DynamicsEngine& engine = session.engine;
 

@@ -166,3 +166,9 @@ bool ModelSession::open(const std::string& modelFile, const ModelOptions& option
     engine.loadParameters();
     return true;
 }
+
+bool ModelSession::open(const std::string& modelFile, const ModelOptions& options)
+{
+    StderrReporter reporter;
+    return open(modelFile, options, reporter);
+}

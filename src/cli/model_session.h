@@ -52,6 +52,8 @@ public:
     // Reads modelFile (its stem is the model name), applies options, compiles
     // and binds. False after reporting what went wrong.
     bool open(const std::string& modelFile, const ModelOptions& options, Reporter& reporter);
+    // The same, reporting on standard error (the batch commands).
+    bool open(const std::string& modelFile, const ModelOptions& options);
 
     // Declared first so that the engine lets go of the library before the
     // folder that holds it is removed.

@@ -33,17 +33,16 @@ int runOrbitCommand(const CommandArguments& args)
     ModelOptions options;
     std::string outPath;
     CommandLine line;
-    const auto parseOption = [&](const CommandArguments& a, std::size_t& i, std::string& e) {
-        const OptionOutcome outcome = parseTextOption(a, i, "--out", outPath, e);
-        return outcome != OptionOutcome::NotModelOption ? outcome : parseModelOption(a, i, options, e);
-    };
+    const OptionParser parseOption = withOutputOption(
+        outPath, [&](const CommandArguments& a, std::size_t& i, std::string& e) {
+            return parseModelOption(a, i, options, e);
+        });
     if (const auto status =
             startCommand("orbit", args, parseOption, printOrbitUsage, "no model file given", line))
         return *status;
 
-    StderrReporter reporter;
     ModelSession session;
-    if (!session.open(line.file, options, reporter))
+    if (!session.open(line.file, options))
         return 1;
 
     DynamicsEngine& engine = session.engine;

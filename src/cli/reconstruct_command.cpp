@@ -28,11 +28,10 @@ int runReconstructCommand(const CommandArguments& args)
     SeriesOptions options;
     std::string outPath;
     CommandLine line;
-    const auto parseOption = [&](const CommandArguments& a, std::size_t& i, std::string& e) {
-        const OptionOutcome outcome = parseTextOption(a, i, "--out", outPath, e);
-        return outcome != OptionOutcome::NotModelOption ? outcome
-                                                        : parseSeriesOption(a, i, options, e);
-    };
+    const OptionParser parseOption = withOutputOption(
+        outPath, [&](const CommandArguments& a, std::size_t& i, std::string& e) {
+            return parseSeriesOption(a, i, options, e);
+        });
     if (const auto status =
             startCommand("reconstruct", args, parseOption, printUsage, "no data file given", line))
         return *status;

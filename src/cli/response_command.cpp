@@ -38,18 +38,16 @@ int runResponseCommand(const CommandArguments& args)
     ModelOptions options;
     std::string outPath;
     CommandLine line;
-    const auto parseOption = [&](const CommandArguments& a, std::size_t& i, std::string& e) {
-        const OptionOutcome outcome = parseTextOption(a, i, "--out", outPath, e);
-        return outcome != OptionOutcome::NotModelOption ? outcome
-                                                        : parseModelOption(a, i, options, e);
-    };
+    const OptionParser parseOption = withOutputOption(
+        outPath, [&](const CommandArguments& a, std::size_t& i, std::string& e) {
+            return parseModelOption(a, i, options, e);
+        });
     if (const auto status =
             startCommand("response", args, parseOption, printUsage, "no model file given", line))
         return *status;
 
-    StderrReporter reporter;
     ModelSession session;
-    if (!session.open(line.file, options, reporter))
+    if (!session.open(line.file, options))
         return 1;
     DynamicsEngine& engine = session.engine;
 
