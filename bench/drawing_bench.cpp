@@ -18,7 +18,7 @@
 #include "view3d/scene/gl_state.h"
 #include "view3d/scene/light.h"
 #include "view3d/scene/world.h"
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 #include "median_reporter.h"
 
 #include <GL/glx.h>

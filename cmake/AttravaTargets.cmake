@@ -2,16 +2,37 @@
 
 set(ATTRAVA_WARNINGS -Wall -Wextra -Wpedantic)
 
-# attrava_add_library(<name> SOURCES ... [DEPS ...] [PRIVATE_DEPS ...])
-# Creates the static library attrava_<name> with the alias attrava::<name>.
-# Headers are included as "<folder>/<file>.h" from src/.
+# attrava_add_library(<name> [FOLDER <folder>] [SOURCES ...] [DEPS ...] [PRIVATE_DEPS ...])
+# Creates the library attrava_<name> with the alias attrava::<name> from the
+# sources of src/<folder> (default: src/<name>); without sources it is a
+# header-only interface library.
+#
+# Headers are included as "<folder>/<file>.h". Each library exposes only its
+# own folder: the build stages a link to src/<folder> in a folder of its own
+# and makes that the library's include path. A file therefore sees the
+# headers of its own library and of the libraries it links, and an include of
+# a higher layer fails to compile.
 function(attrava_add_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
-  add_library(attrava_${name} STATIC ${ARG_SOURCES})
+  cmake_parse_arguments(ARG "" "FOLDER" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
+  if(NOT ARG_FOLDER)
+    set(ARG_FOLDER ${name})
+  endif()
+  set(stage ${PROJECT_BINARY_DIR}/include/${name})
+  get_filename_component(link_parent ${stage}/${ARG_FOLDER} DIRECTORY)
+  file(MAKE_DIRECTORY ${link_parent})
+  file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${ARG_FOLDER} ${stage}/${ARG_FOLDER} SYMBOLIC)
+
+  if(ARG_SOURCES)
+    add_library(attrava_${name} STATIC ${ARG_SOURCES})
+    target_include_directories(attrava_${name} PUBLIC ${stage})
+    target_compile_options(attrava_${name} PRIVATE ${ATTRAVA_WARNINGS})
+    target_link_libraries(attrava_${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
+  else()
+    add_library(attrava_${name} INTERFACE)
+    target_include_directories(attrava_${name} INTERFACE ${stage})
+    target_link_libraries(attrava_${name} INTERFACE ${ARG_DEPS})
+  endif()
   add_library(attrava::${name} ALIAS attrava_${name})
-  target_include_directories(attrava_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_compile_options(attrava_${name} PRIVATE ${ATTRAVA_WARNINGS})
-  target_link_libraries(attrava_${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
 endfunction()
 
 # attrava_add_test(<name> SOURCES ... DEPS ... [GUI] [TEST_PREFIX <prefix>])

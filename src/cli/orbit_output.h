@@ -4,7 +4,7 @@
 // so half a million points take a fraction of a second.
 #pragma once
 
-#include "dynamics/state_vector.h"
+#include "core/state_vector.h"
 
 #include <cstdio>
 #include <vector>

@@ -3,7 +3,7 @@
 #include "document/view_slot.h"
 #include "view3d/objects/scene_mapping.h"
 #include "view3d/scene/pointer.h"
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // y = -zs, z = ys, divided by the view's scene scale.
 #pragma once
 
-#include "view3d/scene/vector3.h"
+#include "core/vector3.h"
 
 #include <optional>
 

@@ -3,7 +3,7 @@
 // mouse-wheel zoom. Pure functions over plain values.
 #pragma once
 
-#include "dynamics/state_vector.h"
+#include "core/state_vector.h"
 
 #include <array>
 #include <optional>

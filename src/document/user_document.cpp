@@ -3,7 +3,7 @@
 #include "document/pointer_tools.h"
 #include "document/scale_rules.h"
 #include "models/reporter.h"
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "view3d/scene/camera.h"
-#include "view3d/scene/vector3.h"
+#include "core/vector3.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 
 #include "view3d/objects/view_light.h"
 #include "view3d/scene/gl_state.h"
-#include "view3d/settings/profile_file.h"
+#include "settings/profile_file.h"
 
 #include <utility>
 

@@ -17,7 +17,7 @@
 #include "view3d/scene/pointer.h"
 #include "view3d/scene/sphere_obj.h"
 #include "view3d/scene/world.h"
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 
 #include <functional>
 #include <memory>

@@ -5,10 +5,10 @@
 // (orbitReady, diverged); arrays are replaced whole on each computation.
 #pragma once
 
-#include "dynamics/state_vector.h"
+#include "core/state_vector.h"
 #include "models/model_binding.h"
 #include "models/model_record.h"
-#include "view3d/scene/vector3.h"
+#include "core/vector3.h"
 
 #include <functional>
 #include <string>

@@ -2,7 +2,7 @@
 // whole-orbit dimension and its temporal response.
 #pragma once
 
-#include "dynamics/state_vector.h"
+#include "core/state_vector.h"
 
 // Exponents spectrum[0..n-1] in the order the spectrum computation delivers
 // them (not sorted). j is the index of the first exponent whose addition makes

@@ -3,8 +3,8 @@
 // and the time-series settings of the view. A value type: copying copies all.
 #pragma once
 
-#include "dynamics/state_vector.h"
-#include "view3d/scene/vector3.h"
+#include "core/state_vector.h"
+#include "core/vector3.h"
 
 #include <string>
 

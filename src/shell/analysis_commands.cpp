@@ -6,7 +6,7 @@
 #include "shell/command_router.h"
 #include "shell/view_start.h"
 #include "shell/view_windows.h"
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 
 namespace {
 

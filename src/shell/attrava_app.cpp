@@ -6,7 +6,7 @@
 #include "shell/splash_window.h"
 #include "shell/view_commands.h"
 #include "shell/view_windows.h"
-#include "view3d/ps_view.h"
+#include "view/ps_view.h"
 
 #include <QGuiApplication>
 #include <QPointer>

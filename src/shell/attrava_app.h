@@ -9,9 +9,9 @@
 #include "shell/command_router.h"
 #include "shell/main_frame.h"
 #include "shell/start_options.h"
-#include "view3d/qt_pointer_input.h"
-#include "view3d/settings/profile_file.h"
-#include "view3d/settings/program_settings.h"
+#include "view/qt_pointer_input.h"
+#include "settings/profile_file.h"
+#include "settings/program_settings.h"
 
 #include <memory>
 #include <optional>

@@ -10,7 +10,7 @@
 #include "shell/japanese_texts.h"
 #include "shell/randr_display_settings.h"
 #include "shell/start_options.h"
-#include "view3d/gl_start.h"
+#include "view/gl_start.h"
 #include "view3d/objects/renderer_heap.h"
 
 #include <QApplication>

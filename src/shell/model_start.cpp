@@ -4,7 +4,7 @@
 #include "models/model_list.h"
 #include "models/reporter.h"
 #include "shell/view_start.h"
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 
 #include <algorithm>
 #include <filesystem>

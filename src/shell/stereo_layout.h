@@ -5,7 +5,7 @@
 #pragma once
 
 #include "shell/display_settings.h"
-#include "view3d/scene/vector3.h"
+#include "core/vector3.h"
 
 #include <string>
 #include <vector>

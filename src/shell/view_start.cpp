@@ -2,7 +2,7 @@
 
 #include "document/user_document.h"
 #include "shell/view_windows.h"
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 
 void placeObjectsAtDisplayPosition(ViewSlot& slot)
 {

@@ -3,7 +3,7 @@
 #include "document/user_document.h"
 #include "shell/sampling_window.h"
 #include "shell/view_start.h"
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 
 #include <QRect>
 #include <QWidget>

@@ -8,7 +8,7 @@
 #include "models/reporter.h"
 #include "view3d/scene/gl_context.h"
 #include "view3d/scene/scripted_input.h"
-#include "view3d/settings/profile_file.h"
+#include "settings/profile_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dynamics/state_vector.h"
+#include "core/state_vector.h"
 
 #include <gtest/gtest.h>
 

@@ -17,7 +17,7 @@
 #include "shell/japanese_font.h"
 #include "shell/japanese_texts.h"
 #include "shell/sampling_window.h"
-#include "view3d/ps_view.h"
+#include "view/ps_view.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -11,7 +11,7 @@
 #include "shell/attrava_app.h"
 #include "shell/command_ids.h"
 #include "shell/splash_window.h"
-#include "view3d/ps_view.h"
+#include "view/ps_view.h"
 
 #include <QImage>
 #include <QMenuBar>

@@ -5,8 +5,8 @@
 // caller makes sure the orbit is ready and holds at least two points.
 #pragma once
 
-#include "dynamics/state_vector.h"
-#include "view3d/scene/vector3.h"
+#include "core/state_vector.h"
+#include "core/vector3.h"
 
 #include <vector>
 

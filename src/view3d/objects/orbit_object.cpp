@@ -5,7 +5,7 @@
 #include "view3d/objects/orbit_colouring.h"
 #include "view3d/objects/scene_mapping.h"
 #include "view3d/scene/gl_state.h"
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "view3d/objects/room_object.h"
 
 #include "view3d/scene/gl_state.h"
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "view3d/objects/scene_mapping.h"
 
 #include "models/model_record.h"
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 
 double sceneScale(const ModelRecord& record, const EnvironmentSettings& environment)
 {

@@ -5,7 +5,7 @@
 // from their display projection (DynamicsEngine::displayPoints).
 #pragma once
 
-#include "view3d/scene/vector3.h"
+#include "core/vector3.h"
 
 class ModelRecord;
 struct EnvironmentSettings;

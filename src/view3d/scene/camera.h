@@ -3,7 +3,7 @@
 // applies each of its cameras in turn and draws its objects through it.
 #pragma once
 
-#include "view3d/scene/vector3.h"
+#include "core/vector3.h"
 
 // Projection kinds.
 constexpr int PS_PERSPECTIVE = 10;

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "view3d/scene/node.h"
-#include "view3d/scene/rgba.h"
-#include "view3d/scene/vector3.h"
+#include "core/rgba.h"
+#include "core/vector3.h"
 
 #include <array>
 

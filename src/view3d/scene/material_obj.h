@@ -4,7 +4,7 @@
 #pragma once
 
 #include "view3d/scene/draw_obj.h"
-#include "view3d/scene/rgba.h"
+#include "core/rgba.h"
 
 class CMaterialObj : public CDrawObj {
 public:

@@ -4,7 +4,7 @@
 // rigid inverse to express a point in a binder's frame.
 #pragma once
 
-#include "view3d/scene/vector3.h"
+#include "core/vector3.h"
 
 struct Matrix4 {
     // Element (row r, column c) is m[c * 4 + r]; a default Matrix4 is the identity.

@@ -19,7 +19,7 @@
 
 #include "view3d/scene/matrix4.h"
 #include "view3d/scene/pointer_input.h"
-#include "view3d/scene/vector3.h"
+#include "core/vector3.h"
 
 class CPointer;
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "view3d/scene/matrix4.h"
-#include "view3d/scene/vector3.h"
+#include "core/vector3.h"
 
 class CNode {
 public:

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "view3d/scene/binder_obj.h"
-#include "view3d/scene/vector3.h"
+#include "core/vector3.h"
 
 class CPointer : public CBinderObj {
 public:

@@ -8,7 +8,7 @@
 #include "view3d/scene/light.h"
 #include "view3d/scene/world.h"
 #include "view3d/scene/gl_context.h"
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 #include "feedback.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "view3d/settings/whole_file.h"
+#include "settings/whole_file.h"
 
 #include <cerrno>
 #include <fcntl.h>

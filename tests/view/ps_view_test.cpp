@@ -5,11 +5,11 @@
 // context-menu hook, the context checks and the Qt pointer input.
 #include "document/user_document.h"
 #include "models/reporter.h"
-#include "view3d/gl_view_errors.h"
-#include "view3d/ps_view.h"
-#include "view3d/qt_pointer_input.h"
+#include "view/gl_view_errors.h"
+#include "view/ps_view.h"
+#include "view/qt_pointer_input.h"
 #include "view3d/scene/scripted_input.h"
-#include "view3d/settings/profile_file.h"
+#include "settings/profile_file.h"
 
 #include <QContextMenuEvent>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "view3d/settings/profile_values.h"
+#include "settings/profile_values.h"
 
 #include <algorithm>
 #include <charconv>

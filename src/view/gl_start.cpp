@@ -1,6 +1,6 @@
-#include "view3d/gl_start.h"
+#include "view/gl_start.h"
 
-#include "view3d/gl_view_errors.h"
+#include "view/gl_view_errors.h"
 
 #include <GL/freeglut.h>
 

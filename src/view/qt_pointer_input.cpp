@@ -1,4 +1,4 @@
-#include "view3d/qt_pointer_input.h"
+#include "view/qt_pointer_input.h"
 
 #include <QCursor>
 #include <QGuiApplication>

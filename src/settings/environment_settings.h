@@ -7,7 +7,7 @@
 // except Axis_Type1_BackColor whose alpha is stored too.
 #pragma once
 
-#include "dynamics/state_vector.h"
+#include "core/state_vector.h"
 
 class ProfileFile;
 

@@ -1,7 +1,7 @@
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 
-#include "view3d/settings/basis_axis_keys.h"
-#include "view3d/settings/profile_file.h"
+#include "settings/basis_axis_keys.h"
+#include "settings/profile_file.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

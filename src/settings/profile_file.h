@@ -9,7 +9,7 @@
 #pragma once
 
 #include "models/settings_source.h"
-#include "view3d/settings/ini_document.h"
+#include "settings/ini_document.h"
 
 #include <filesystem>
 #include <string>

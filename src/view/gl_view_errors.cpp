@@ -1,4 +1,4 @@
-#include "view3d/gl_view_errors.h"
+#include "view/gl_view_errors.h"
 
 int contextErrorIndex(const GlContextFacts& facts)
 {

@@ -5,7 +5,7 @@
 // loops combine millions of them.
 #pragma once
 
-#include "view3d/scene/vector3.h"
+#include "core/vector3.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
-#include "view3d/settings/profile_file.h"
+#include "settings/profile_file.h"
 
-#include "view3d/settings/profile_values.h"
-#include "view3d/settings/whole_file.h"
+#include "settings/profile_values.h"
+#include "settings/whole_file.h"
 
 #include <utility>
 

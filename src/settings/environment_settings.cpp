@@ -1,6 +1,6 @@
-#include "view3d/settings/environment_settings.h"
+#include "settings/environment_settings.h"
 
-#include "view3d/settings/profile_file.h"
+#include "settings/profile_file.h"
 
 #include <string>
 #include <variant>

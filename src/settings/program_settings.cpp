@@ -1,6 +1,6 @@
-#include "view3d/settings/program_settings.h"
+#include "settings/program_settings.h"
 
-#include "view3d/settings/profile_file.h"
+#include "settings/profile_file.h"
 
 void ProgramSettings::read(const ProfileFile& store)
 {

@@ -1,9 +1,9 @@
-#include "view3d/ps_view.h"
+#include "view/ps_view.h"
 
 #include "document/user_document.h"
 #include "models/reporter.h"
-#include "view3d/gl_start.h"
-#include "view3d/gl_view_errors.h"
+#include "view/gl_start.h"
+#include "view/gl_view_errors.h"
 #include "view3d/scene/capture.h"
 
 #include <QApplication>
