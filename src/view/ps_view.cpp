@@ -217,8 +217,15 @@ void CPsView::mousePressEvent(QMouseEvent* event)
 
 void CPsView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    // The first press of the double click chose the view already. This one
+    // is not passed on as a press, which would choose the view under the
+    // cursor once the other views are back and take the active view from
+    // the one that was shown alone.
+    if (event->button() == Qt::LeftButton) {
         document_.toggleActiveViewOnly();
+        event->accept();
+        return;
+    }
     QWidget::mouseDoubleClickEvent(event);
 }
 

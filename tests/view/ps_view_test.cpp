@@ -218,8 +218,11 @@ private slots:
         QCOMPARE(document_->activeView, 1);
         QCOMPARE(document_->activeViewOnly, 1);
         QVERIFY(document_->views[0].world.cameras().empty());
-        QTest::mouseDClick(view_.get(), Qt::LeftButton, {}, QPoint(600, 100));
+        // Back to all views by a double click over another view's place: the
+        // view that was shown alone stays active.
+        QTest::mouseDClick(view_.get(), Qt::LeftButton, {}, QPoint(100, 500));
         QCOMPARE(document_->activeViewOnly, 0);
+        QCOMPARE(document_->activeView, 1);
     }
 
     void theWheelZoomsTheActiveView()
