@@ -1,15 +1,18 @@
 // The start-up splash (one second, swallowing input, closing on its tick) and
-// the version dialog with its link.
+// the version dialog with its link to the README of a build or an install.
 #include "shell/about_dialog.h"
 #include "shell/program_pictures.h"
+#include "shell/program_texts.h"
 #include "shell/splash_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProcess>
 #include <QScreen>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -137,6 +140,30 @@ private slots:
         const QUrl page(dialog.linkLabel()->text());
         QVERIFY(page.isLocalFile());
         QVERIFY2(QFileInfo::exists(page.toLocalFile()), qPrintable(page.toString()));
+        // The build's program folder holds its own copy, found at run time.
+        QCOMPARE(page, QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/README.md"));
+    }
+
+    void anInstalledProgramLinksToTheInstalledReadme()
+    {
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        QProcess install;
+        install.setProcessChannelMode(QProcess::MergedChannels);
+        install.start(ATTRAVA_CMAKE_COMMAND, {"--install", ATTRAVA_BINARY_DIR, "--prefix", prefix.path()});
+        QVERIFY(install.waitForFinished(60000));
+        QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+        const QString bin = prefix.filePath(ATTRAVA_INSTALL_BINDIR);
+        QVERIFY(QFileInfo::exists(bin + "/attrava"));
+        QVERIFY(!QFileInfo::exists(bin + "/README.md"));
+
+        const QUrl installed = programReadme(bin);
+        QVERIFY2(QFileInfo::exists(installed.toLocalFile()), qPrintable(installed.toString()));
+        QVERIFY(installed.toLocalFile().startsWith(prefix.path() + "/"));
+
+        // A README beside the program comes first.
+        QVERIFY(QFile::copy(installed.toLocalFile(), bin + "/README.md"));
+        QCOMPARE(programReadme(bin), QUrl::fromLocalFile(bin + "/README.md"));
     }
 };
 
