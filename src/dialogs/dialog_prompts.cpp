@@ -14,6 +14,7 @@ QString chooseWithFileDialog(QWidget* parent, const FileRequest& request)
     chooser.setFileMode(request.forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     chooser.setNameFilters(request.filter.split(QStringLiteral(";;")));
     chooser.setDefaultSuffix(request.defaultSuffix);
+    chooser.setOption(QFileDialog::DontConfirmOverwrite, request.callerAsksBeforeReplacing);
     const QFileInfo initial(request.initialPath);
     if (!request.initialPath.isEmpty()) {
         if (initial.dir().exists())
@@ -35,9 +36,17 @@ bool askWithMessageBox(QWidget* parent, const QString& question)
     return box.exec() == QMessageBox::Ok;
 }
 
+bool askYesNoWithMessageBox(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Ps"), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace
 
 DialogPrompts standardPrompts()
 {
-    return {chooseWithFileDialog, askWithMessageBox};
+    return {chooseWithFileDialog, askWithMessageBox, askYesNoWithMessageBox};
 }

@@ -1,6 +1,7 @@
 // The questions the model dialogs put to the user besides their own controls:
-// choosing a file and confirming with OK or Cancel. Collected in one struct of
-// callables so that the dialogs can be driven without the modal choosers.
+// choosing a file, confirming with OK or Cancel and answering Yes or No.
+// Collected in one struct of callables so that the dialogs can be driven
+// without the modal choosers.
 #pragma once
 
 #include <QString>
@@ -14,6 +15,7 @@ struct FileRequest {
     QString defaultSuffix;  // appended when the typed name has none
     QString filter;         // Qt name filters separated by ";;"
     bool forSaving = false; // a save chooser asks before overwriting
+    bool callerAsksBeforeReplacing = false; // ... unless the caller asks itself
 };
 
 struct DialogPrompts {
@@ -21,10 +23,12 @@ struct DialogPrompts {
     std::function<QString(QWidget* parent, const FileRequest& request)> chooseFile;
     // True for OK, false for Cancel.
     std::function<bool(QWidget* parent, const QString& question)> askOkCancel;
+    // True for Yes, false for No.
+    std::function<bool(QWidget* parent, const QString& question)> askYesNo;
 };
 
-// The program's prompts: the file chooser and a question box with "OK" and
-// "ｷｬﾝｾﾙ".
+// The program's prompts: the file chooser, a question box with "OK" and
+// "ｷｬﾝｾﾙ", and one with Yes and No whose default is No.
 DialogPrompts standardPrompts();
 
 // The name filters of the model dialogs' choosers.

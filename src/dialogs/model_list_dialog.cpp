@@ -5,6 +5,7 @@
 #include "dialogs/model_editor_dialog.h"
 #include "models/model_record.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -136,8 +137,14 @@ void CModelListDialog::createList()
 {
     const QString chosen = prompts_.chooseFile(
         this, {fromStd(list_.proposedNewListPath()), QStringLiteral("c"),
-               QString::fromLatin1(FileFilters::ModelListFiles), true});
+               QString::fromLatin1(FileFilters::ModelListFiles), true, true});
     if (chosen.isEmpty())
+        return;
+    // A new list starts empty: an existing file is replaced only on the
+    // user's explicit Yes.
+    if (QFileInfo::exists(chosen) &&
+        !prompts_.askYesNo(this, tr("「%1」はすでにあります。空のリストで置き換えますか？")
+                                     .arg(QFileInfo(chosen).fileName())))
         return;
     list_.createList(chosen.toStdString());
     refresh();

@@ -4,6 +4,7 @@
 #include "models/model_record.h"
 #include "models/reporter.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -83,7 +84,19 @@ std::string ModelListEditor::proposedListPath() const
 
 std::string ModelListEditor::proposedNewListPath() const
 {
-    return listPath_.empty() ? std::string("Eqnbank.c") : resolvedListPath();
+    const std::string folder = listPath_.empty() ? withSlashes(programFolder_) + "model/" : listFolder();
+    std::string stem = listPath_.empty() ? std::string() : fs::path(withSlashes(listPath_)).stem().string();
+    // A trailing number of the name is replaced, not extended.
+    while (!stem.empty() && std::isdigit(static_cast<unsigned char>(stem.back())))
+        stem.pop_back();
+    if (stem.empty())
+        stem = "Eqnbank";
+    std::error_code ec;
+    for (int n = 0;; ++n) {
+        const std::string candidate = folder + stem + (n == 0 ? std::string() : std::to_string(n)) + ".c";
+        if (!fs::exists(candidate, ec))
+            return candidate;
+    }
 }
 
 bool ModelListEditor::chooseList(const std::string& path)

@@ -61,7 +61,9 @@ public:
     // The path the list chooser starts from: the current list, or
     // <program folder>model/Eqnbank.c when there is none.
     std::string proposedListPath() const;
-    // The path the new-list chooser starts from: the current list, or "Eqnbank.c".
+    // The path the new-list chooser starts from: a file that does not exist
+    // yet, beside the current list and named after it with the first free
+    // number ("Eqnbank1.c"), or in <program folder>model/ without a list.
     std::string proposedNewListPath() const;
     // "選択": path becomes the dialog's and the document's list path; then fill.
     bool chooseList(const std::string& path);

@@ -57,7 +57,8 @@ inline QByteArray readAll(const QString& path)
 }
 
 // File choosers that answer from a queue (an empty queue cancels) and record
-// what they were asked; the OK/Cancel question answers `answer`.
+// what they were asked; the OK/Cancel and the Yes/No questions answer
+// `answer`.
 struct ScriptedPrompts {
     std::deque<QString> files;
     std::vector<FileRequest> requests;
@@ -66,6 +67,10 @@ struct ScriptedPrompts {
 
     DialogPrompts prompts()
     {
+        const auto ask = [this](QWidget*, const QString& question) {
+            questions.push_back(question);
+            return answer;
+        };
         return {[this](QWidget*, const FileRequest& request) {
                     requests.push_back(request);
                     if (files.empty())
@@ -74,10 +79,7 @@ struct ScriptedPrompts {
                     files.pop_front();
                     return next;
                 },
-                [this](QWidget*, const QString& question) {
-                    questions.push_back(question);
-                    return answer;
-                }};
+                ask, ask};
     }
 };
 

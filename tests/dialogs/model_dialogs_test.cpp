@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -166,6 +167,36 @@ private slots:
         QVERIFY(s.prompts.requests.at(1).forSaving);
         QCOMPARE(text(s.dialog.get(), "listPath"), s.program.file("Mine.c"));
         QVERIFY(readAll(s.program.file("Mine.c")).startsWith("#include <windows.h>\n"));
+    }
+
+    void creatingAListProposesAnUnusedNameAndReplacesOnlyAfterYes()
+    {
+        Session s;
+        QVERIFY(s.program.valid());
+        s.dialog->createList();
+        const QString proposed = s.prompts.requests.at(0).initialPath;
+        QVERIFY2(!QFile::exists(proposed), qPrintable(proposed));
+        QCOMPARE(QFileInfo(proposed).absolutePath(), QFileInfo(s.program.modelFile("Eqnbank.c")).absolutePath());
+        QVERIFY(proposed.endsWith(".c"));
+
+        // Choosing the existing list anyway asks first; No keeps it as it was.
+        const QString shipped = s.program.modelFile("Eqnbank.c");
+        const QByteArray before = readAll(shipped);
+        s.prompts.files = {shipped};
+        s.prompts.answer = false;
+        s.dialog->createList();
+        QCOMPARE(s.prompts.questions.size(), 1);
+        QVERIFY2(s.prompts.questions[0].contains("Eqnbank.c"), qPrintable(s.prompts.questions[0]));
+        QCOMPARE(readAll(shipped), before);
+        QCOMPARE(s.names()->count(), 6);
+
+        s.prompts.files = {shipped};
+        s.prompts.answer = true;
+        s.dialog->createList();
+        QCOMPARE(s.prompts.questions.size(), 2);
+        QCOMPARE(s.names()->count(), 0);
+        QVERIFY(readAll(shipped).startsWith("#include <windows.h>\n"));
+        QVERIFY(!readAll(shipped).contains("Lorenz"));
     }
 
     void addingAModelFileFromTheListFolderStoresItRelative()
