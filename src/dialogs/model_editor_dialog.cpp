@@ -210,6 +210,13 @@ void CModelEditorDialog::chooseFile()
     setSaveNeeded(false);
 }
 
+void CModelEditorDialog::accept()
+{
+    if (takeResult_ && !takeResult_())
+        return;
+    QDialog::accept();
+}
+
 void CModelEditorDialog::saveFile()
 {
     const ModelDraft draft = draftFromControls();

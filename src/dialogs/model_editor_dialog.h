@@ -1,8 +1,9 @@
 // The model editor ("数理モデルの新規作成", "数理モデルの編集", "数理モデルの追加"):
 // name, dimension, parameter count and equations of the list dialog's record.
 // A changed model must be saved to its model file before it can go into the
-// list; saving checks the name and the equations first. Adding the model to
-// the list is the list dialog's business once the editor closes with OK.
+// list; saving checks the name and the equations first. OK hands the model to
+// the list dialog, which puts it into the list; a model the list refuses
+// keeps the editor open.
 #pragma once
 
 #include "dialogs/dialog_prompts.h"
@@ -10,6 +11,8 @@
 #include "models/model_list_editor.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -35,6 +38,12 @@ public:
     void chooseFile();
     void saveFile();
 
+    // Called by OK before the editor closes: true when the list took the
+    // result; false keeps the editor open, so that the user can fix the
+    // model the list refused (the list has reported why).
+    void setResultTaker(std::function<bool()> take) { takeResult_ = std::move(take); }
+    void accept() override;
+
 private:
     void fillFromRecord();
     void updateLetters();
@@ -47,6 +56,7 @@ private:
     ModelRecord& record_;
     Reporter& reporter_;
     DialogPrompts prompts_;
+    std::function<bool()> takeResult_;
     bool initialised_ = false;
     bool saved_ = false;
 

@@ -180,9 +180,16 @@ void CModelListDialog::editModel()
 void CModelListDialog::runEditor(EditorMode mode, const EditSession& session)
 {
     CModelEditorDialog editor(mode, list_, record_, reporter_, prompts_, this);
+    bool taken = false;
+    editor.setResultTaker([&] {
+        const EditorResult result = list_.takeEditorResult(editor.mode(), editor.saved(), session);
+        taken = result == EditorResult::Taken;
+        return result != EditorResult::Refused;
+    });
     if (editor.exec() != QDialog::Accepted)
         return;
-    list_.finishEditor(editor.mode(), editor.saved(), session);
+    if (taken)
+        list_.compileLibrary(record_.ModelName);
     refresh();
 }
 

@@ -54,7 +54,8 @@ public:
 private:
     void refresh();
     void showSelectedPath();
-    // Runs the editor on the record; when it closes with OK the list takes its result.
+    // Runs the editor on the record. Its OK hands the result to the list; a
+    // refused model keeps the editor open. Once it closed, any change is compiled.
     void runEditor(EditorMode mode, const EditSession& session);
     void showCompileFailure(const std::string& modelName, const CompileResult& result);
 

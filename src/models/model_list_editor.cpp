@@ -213,23 +213,36 @@ ModelListEntry ModelListEditor::entryFor(const ModelRecord& record) const
     return {record.ModelName, record.ModelFileDir, resolveAgainst(record.ModelFileDir, listFolder())};
 }
 
-bool ModelListEditor::finishEditor(EditorMode mode, bool saved, const EditSession& session)
+EditorResult ModelListEditor::takeEditorResult(EditorMode mode, bool saved, const EditSession& session)
 {
     if (!requireList())
-        return false;
+        return EditorResult::Refused;
     const std::string listPath = resolvedListPath();
     if (mode == EditorMode::Edit) {
         if (!saved)
-            return true;
+            return EditorResult::Unchanged;
         if (!ReplaceModel(listPath, record_, session.oldName, session.oldPath, reporter_))
-            return false;
+            return EditorResult::Refused;
         if (selected_ >= 0)
             entries_[static_cast<std::size_t>(selected_)] = entryFor(record_);
     } else {
         if (!AppendModel(listPath, record_, reporter_))
-            return false;
+            return EditorResult::Refused;
         entries_.push_back(entryFor(record_));
         select(static_cast<int>(entries_.size()) - 1);
+    }
+    return EditorResult::Taken;
+}
+
+bool ModelListEditor::finishEditor(EditorMode mode, bool saved, const EditSession& session)
+{
+    switch (takeEditorResult(mode, saved, session)) {
+    case EditorResult::Refused:
+        return false;
+    case EditorResult::Unchanged:
+        return true;
+    case EditorResult::Taken:
+        break;
     }
     return compileLibrary(record_.ModelName);
 }

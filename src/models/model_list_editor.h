@@ -19,6 +19,13 @@ class Reporter;
 // How the model editor was opened, and how the list takes its result.
 enum class EditorMode { New = 1, Edit = 2, Add = 3 };
 
+// What the list did with the editor's result.
+enum class EditorResult {
+    Refused,    // the list refused the record (the reason reported); the list is unchanged
+    Unchanged,  // an edit that was not saved: nothing to take
+    Taken,      // the list source holds the record; the library needs a compile
+};
+
 // The model chosen for editing, as the list named it before the edit.
 struct EditSession {
     std::string oldName;
@@ -103,10 +110,12 @@ public:
     bool requireList();
     // "編集": loads the selected model and remembers its name and path.
     bool beginEdit(EditSession& session);
-    // The editor closed with OK. New and Add append the record to the list;
-    // Edit replaces the old block when the editor saved the model file and
-    // otherwise changes nothing. Every change is compiled. Returns whether
-    // the list and the library are in step (false when the list refused the
+    // The editor's OK. New and Add append the record to the list; Edit
+    // replaces the old block when the editor saved the model file and
+    // otherwise changes nothing. Nothing is compiled.
+    EditorResult takeEditorResult(EditorMode mode, bool saved, const EditSession& session);
+    // takeEditorResult, then a compile of any change. Returns whether the
+    // list and the library are in step (false when the list refused the
     // record or the compile failed).
     bool finishEditor(EditorMode mode, bool saved, const EditSession& session);
     // "削除": drops the selected model from the list, compiles, selects the

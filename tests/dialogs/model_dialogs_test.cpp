@@ -199,6 +199,45 @@ private slots:
         QVERIFY(!readAll(shipped).contains("Lorenz"));
     }
 
+    void anAddedModelThatFailsTheChecksKeepsTheEditorOpenForTheFix()
+    {
+        Session s;
+        QVERIFY(s.program.valid());
+        const QString bad = s.program.modelFile("Bad.txt");
+        {
+            QByteArray text = readAll(s.program.modelFile("Lorenz.txt"));
+            QVERIFY(text.contains("x*y-c*z\n"));
+            text.replace("x*y-c*z\n", "x*y-c*\n");
+            QFile file(bad);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        }
+        s.prompts.files = {bad, bad};
+        bool missed = false;
+        bool openAfterRefusal = false;
+        std::vector<std::string> messages;
+        whenModal<CModelEditorDialog>(
+            [&](CModelEditorDialog* editor) {
+                QTest::mouseClick(button(editor, "okButton"), Qt::LeftButton);
+                openAfterRefusal = editor->isVisible() && editor->result() != QDialog::Accepted;
+                messages = s.reporter.messages;
+                // The user mends the equation, saves the file and adds it.
+                lineEdit(editor, "equationEdit2")->setText("x*y-c*z");
+                QTest::mouseClick(button(editor, "saveFileButton"), Qt::LeftButton);
+                QTest::mouseClick(button(editor, "okButton"), Qt::LeftButton);
+            },
+            &missed);
+        s.dialog->addModel();
+        QVERIFY(!missed);
+        QVERIFY(openAfterRefusal);
+        QCOMPARE(messages.size(), std::size_t{1});
+        QVERIFY2(messages[0].starts_with("dz/dt"), messages[0].c_str());
+        QCOMPARE(s.names()->count(), 7);
+        QCOMPARE(s.names()->currentItem()->text(), QString("Bad"));
+        QVERIFY(readAll(s.program.modelFile("Eqnbank.c")).contains("//ModelName = Bad\n"));
+        QVERIFY(readAll(bad).contains("x*y-c*z\n"));
+    }
+
     void addingAModelFileFromTheListFolderStoresItRelative()
     {
         Session s;
