@@ -25,6 +25,10 @@ void CUser::setViewCount(int n)
         return;
     activeView = 0;
     activeViewOnly = 0;
+    // "ALL View" acts on the other views; with one view left it is off, so
+    // its item is not left checked while disabled.
+    if (n == 1)
+        allViews = 0;
     for (int i = n; i < viewCount; ++i)
         dropView(i);
     for (int i = 0; i < n; ++i)

@@ -127,6 +127,7 @@ void CAttravaApp::setSingleViewDirectly()
     document.viewCount = 1;
     document.activeView = 0;
     document.activeViewOnly = 0;
+    document.allViews = 0;
     document.views[0].activeViewMarker.rebuild();
     document.requestedDevice = document.inputDevice;
     document.deviceRebindPending = 1;

@@ -49,6 +49,11 @@ TEST_F(MultiView, ViewCountChangeResetsTheMultiViewStateAndAsksForALayout)
     document.setViewCount(3);
     EXPECT_EQ(document.viewCount, 9);
     EXPECT_EQ(layouts, 2);
+
+    // One view leaves "ALL View" nothing to act on: it is cleared, not kept
+    // checked behind a disabled item.
+    document.setViewCount(1);
+    EXPECT_EQ(document.allViews, 0);
 }
 
 TEST_F(MultiView, LoweringTheCountResetsTheViewsThatDropOut)

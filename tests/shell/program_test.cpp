@@ -196,6 +196,7 @@ private slots:
         QVERIFY(router.execute(CommandId::OneView));
         QCOMPARE(program_->document().viewCount, 1);
         QCOMPARE(program_->document().views[0].cameraA.viewport().width, w);
+        QVERIFY(!router.state(CommandId::AllViews).checked.value());
     }
 
     void stereoModesPlaceBothCamerasOfViewZero()
@@ -206,10 +207,12 @@ private slots:
         program_->router().execute(CommandId::FourViews);
         QTest::mouseClick(&program_->view(), Qt::LeftButton, {}, QPoint(program_->view().width() - 10, 10));
         QCOMPARE(document.activeView, 1);
+        QVERIFY(program_->router().execute(CommandId::AllViews));
 
         QVERIFY(program_->router().execute(CommandId::DisplayUpDown));
         QCOMPARE(document.viewCount, 1);
         QCOMPARE(document.activeView, 0);
+        QCOMPARE(document.allViews, 0);
         QVERIFY(hasCamera(slot.world, slot.cameraA) && hasCamera(slot.world, slot.cameraB));
         // 768 lines, gap 16: halves of 384 - 8 = 376 lines, the upper from 400.
         QVERIFY2(slot.cameraA.viewport().y == 400 && slot.cameraA.viewport().height == 376 &&
