@@ -32,6 +32,7 @@ void placeStereoCamera(CCamera& camera, const StereoCamera& placement)
     camera.setPerspective(placement.fieldOfView, placement.aspect, placement.nearPlane,
                           placement.farPlane);
     camera.setEyePosition(placement.position);
+    camera.setLookAt(placement.lookAt);
 }
 
 }  // namespace

@@ -14,14 +14,25 @@ constexpr std::size_t searchedModeCount = 512;
 constexpr double stereoNearPlane = static_cast<double>(0.1f);
 constexpr double stereoFarPlane = 20.0;
 
-StereoCamera perspectiveCamera(StereoViewport viewport, double aspect, Vector3 position)
+// The single view's camera, which both eyes stand in for: it looks from the
+// z axis at the origin.
+constexpr Vector3 singleViewEye{0.0, 0.0, 5.0};
+constexpr Vector3 singleViewLookAt{0.0, 0.0, 0.0};
+
+// Half the eye separation of the left/right mode, in scene units.
+constexpr double leftRightEyeOffset = 0.3;
+
+// A camera of the eye `shift` units along x from the single view's camera,
+// looking the same way, so that it sees what the single view shows.
+StereoCamera perspectiveCamera(StereoViewport viewport, double aspect, double shift)
 {
     StereoCamera camera;
     camera.viewport = viewport;
     camera.aspect = aspect;
     camera.nearPlane = stereoNearPlane;
     camera.farPlane = stereoFarPlane;
-    camera.position = position;
+    camera.position = {singleViewEye.x + shift, singleViewEye.y, singleViewEye.z};
+    camera.lookAt = {singleViewLookAt.x + shift, singleViewLookAt.y, singleViewLookAt.z};
     return camera;
 }
 
@@ -76,14 +87,13 @@ StereoLayout computeStereoLayout(int displayMode, int screenWidth, int screenHei
         const int halfHeight = static_cast<int>(h - 0.5 * crystalGap);
         const double aspect = static_cast<double>(cx) / cy;
         return {
-            perspectiveCamera({0, static_cast<int>(h + crystalGap), cx, halfHeight}, aspect,
-                              {-eyeOffset, 0.0, 5.0}),
-            perspectiveCamera({0, 0, cx, halfHeight}, aspect, {eyeOffset, 0.0, 5.0}),
+            perspectiveCamera({0, static_cast<int>(h + crystalGap), cx, halfHeight}, aspect, -eyeOffset),
+            perspectiveCamera({0, 0, cx, halfHeight}, aspect, eyeOffset),
         };
     }
     const double aspect = (cx * 0.5) / cy;
     return {
-        perspectiveCamera({0, 0, cx / 2, cy}, aspect, {-0.3, 0.0, 0.0}),
-        perspectiveCamera({cx / 2, 0, cx / 2, cy}, aspect, {0.3, 0.0, 0.0}),
+        perspectiveCamera({0, 0, cx / 2, cy}, aspect, -leftRightEyeOffset),
+        perspectiveCamera({cx / 2, 0, cx / 2, cy}, aspect, leftRightEyeOffset),
     };
 }

@@ -34,8 +34,8 @@ struct StereoViewport {
     bool operator==(const StereoViewport&) const = default;
 };
 
-// One camera of a stereo pair: viewport, perspective projection and eye
-// position in scene units.
+// One camera of a stereo pair: viewport, perspective projection, eye
+// position and look-at point in scene units.
 struct StereoCamera {
     StereoViewport viewport;
     double fieldOfView = 40.0;  // vertical, degrees
@@ -43,6 +43,7 @@ struct StereoCamera {
     double nearPlane = 0.0;
     double farPlane = 0.0;
     Vector3 position;
+    Vector3 lookAt;
 };
 
 // Camera A (upper or left half) and camera B (lower or right half).
@@ -64,8 +65,10 @@ std::string stereoFailureMessage(int displayMode);
 std::vector<ScreenMode> stereoCandidates(int displayMode, const std::vector<ScreenMode>& offered);
 
 // The two cameras of view 0 on a screen of the given size: mode 1 stacks them
-// (A above B), mode 2 puts them side by side (A left). `crystalGap` is the
-// blank gap in pixels between the halves of the up/down split, `eyeOffset` the
-// half eye separation of that mode in scene units.
+// (A above B), mode 2 puts them side by side (A left). Both eyes stand beside
+// the single view's camera, A to the left, and look the same way. `crystalGap`
+// is the blank gap in pixels between the halves of the up/down split,
+// `eyeOffset` the half eye separation of that mode in scene units (the
+// left/right mode keeps a fixed 0.3).
 StereoLayout computeStereoLayout(int displayMode, int screenWidth, int screenHeight,
                                  double crystalGap, double eyeOffset);

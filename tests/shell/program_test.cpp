@@ -233,10 +233,12 @@ private slots:
         QVERIFY(program_->router().execute(CommandId::DisplayLeftRight));
         QVERIFY2(slot.cameraA.viewport().x == 0 && slot.cameraA.viewport().width == 640 &&
                      slot.cameraA.viewport().height == 480 && slot.cameraA.eyePosition().x == -0.3 &&
-                     slot.cameraA.eyePosition().z == 0.0,
+                     slot.cameraA.eyePosition().z == 5.0,
                  qPrintable(describeCamera(slot.cameraA)));
         QVERIFY2(slot.cameraB.viewport().x == 640 && slot.cameraB.eyePosition().x == 0.3,
                  qPrintable(describeCamera(slot.cameraB)));
+        QCOMPARE(slot.cameraA.lookAt(), (Vector3{-0.3, 0.0, 0.0}));
+        QCOMPARE(slot.cameraB.lookAt(), (Vector3{0.3, 0.0, 0.0}));
 
         QVERIFY(program_->router().execute(CommandId::DisplayNormal));
         QVERIFY(hasCamera(slot.world, slot.cameraA));
@@ -248,25 +250,37 @@ private slots:
 
     void aModelNamedAtStartIsDrawnAtOnce()
     {
-        writeSettings("[ProgramData]\nmodel_list_path=" + kShippedList + "\n");
-        fs::copy_file(ATTRAVA_PROGRAM_DIR "/Eqnbank.so", programFolder_ + "Eqnbank.so");
-        StartOptions options = withoutSplash();
-        options.models = {"Lorenz"};
-        startProgram(options);
-        QVERIFY2(reporter_.messages.empty(), reporter_.messages.empty() ? "" : reporter_.messages.front().c_str());
+        startLorenz();
         const DynamicsEngine& engine = program_->document().views[0].engine;
         QCOMPARE(engine.orbitReady, 1);
         QCOMPARE(engine.recordInUse.ModelName, std::string("Lorenz"));
         QCOMPARE(program_->document().views[0].environment.dataSource, 1);
         QCOMPARE(program_->document().views[0].objectTransform.position().y, engine.recordInUse.Display_Position.y);
 
-        QSignalSpy frames(&program_->view(), &CPsView::frameSwapped);
-        QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 4, 3000);
-        const QImage frame = program_->view().grabFramebuffer();
+        const QImage frame = freshFrame();
         const double share = orbitColourShare(frame);
         qInfo("orbit colour on %.3f of the %dx%d frame", share, frame.width(), frame.height());
         QVERIFY2(share > 0.01 && share < 0.40,
                  qPrintable(QStringLiteral("orbit colour on %1 of the pixels, expected 0.01 .. 0.40").arg(share)));
+    }
+
+    void eachEyeOfLeftRightStereoSeesTheWholeAttractor()
+    {
+        startLorenz();
+        const double normal = orbitColourShare(freshFrame());
+        QVERIFY(program_->router().execute(CommandId::DisplayLeftRight));
+        QTRY_VERIFY(program_->frame().isFullScreen());
+        const QImage frame = freshFrame();
+        saveScreenshot(frame, QStringLiteral("stereo_left_right"));
+        // The two 640 x 480 halves sit at the bottom of the view.
+        const int top = frame.height() - 480;
+        QVERIFY(top >= 0);
+        for (const int left : {0, 640}) {
+            const double share = orbitColourShare(frame.copy(left, top, 640, 480));
+            QVERIFY2(share > 0.5 * normal && share < 2.0 * normal,
+                     qPrintable(QStringLiteral("orbit colour on %1 of the half at x = %2, %3 in the normal view")
+                                    .arg(share).arg(left).arg(normal)));
+        }
     }
 
     void anUnknownModelIsReportedAndTheProgramStillStarts()
@@ -334,6 +348,33 @@ private:
     void writeSettings(const std::string& text)
     {
         std::ofstream(settingsFilePath(programFolder_)) << text;
+    }
+
+    // The program started on the shipped list with Lorenz drawn.
+    void startLorenz()
+    {
+        writeSettings("[ProgramData]\nmodel_list_path=" + kShippedList + "\n");
+        fs::copy_file(ATTRAVA_PROGRAM_DIR "/Eqnbank.so", programFolder_ + "Eqnbank.so");
+        StartOptions options = withoutSplash();
+        options.models = {"Lorenz"};
+        startProgram(options);
+        QVERIFY2(reporter_.messages.empty(), reporter_.messages.empty() ? "" : reporter_.messages.front().c_str());
+    }
+
+    // The view's picture after a few more drawn frames.
+    QImage freshFrame()
+    {
+        QSignalSpy frames(&program_->view(), &CPsView::frameSwapped);
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 4, 3000); }();
+        return program_->view().grabFramebuffer();
+    }
+
+    // Keeps a picture as <ATTRAVA_SCREENSHOT_DIR>/<name>.png when that is set.
+    static void saveScreenshot(const QImage& image, const QString& name)
+    {
+        const QString folder = qEnvironmentVariable("ATTRAVA_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
     }
 
     void startProgram(const StartOptions& options)

@@ -193,7 +193,27 @@ TEST(StereoLayout, LeftRightSplitsTheScreenIntoTwoHalves)
     EXPECT_EQ(layout.cameraA.viewport, (StereoViewport{0, 0, 640, 480}));
     EXPECT_EQ(layout.cameraB.viewport, (StereoViewport{640, 0, 640, 480}));
     EXPECT_DOUBLE_EQ(layout.cameraA.aspect, 640.0 / 480.0);
-    EXPECT_EQ(layout.cameraA.position, (Vector3{-0.3, 0.0, 0.0}));
-    EXPECT_EQ(layout.cameraB.position, (Vector3{0.3, 0.0, 0.0}));
     EXPECT_EQ(layout.cameraB.nearPlane, static_cast<double>(0.1f));
+}
+
+TEST(StereoLayout, BothModesSetTheEyesApartAroundTheSingleViewsCamera)
+{
+    // The single view looks from (0, 0, 5) at the origin; each stereo eye
+    // sits beside that camera and looks the same way, so it sees what the
+    // single view shows. Left/right keeps its fixed 0.6 eye separation.
+    const Vector3 eye{0.0, 0.0, 5.0};
+    const Vector3 lookAt{0.0, 0.0, 0.0};
+    const StereoLayout upDown = computeStereoLayout(DisplayMode::UpDown, 1024, 768, 16.0, 0.25);
+    const StereoLayout leftRight = computeStereoLayout(DisplayMode::LeftRight, 1280, 480, 16.0, 0.25);
+    for (const auto& [layout, separation] : {std::pair{upDown, 0.5}, std::pair{leftRight, 0.6}}) {
+        const StereoCamera& a = layout.cameraA;
+        const StereoCamera& b = layout.cameraB;
+        EXPECT_DOUBLE_EQ(b.position.x - a.position.x, separation);
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_DOUBLE_EQ((a.position[k] + b.position[k]) / 2, eye[k]) << k;
+            EXPECT_DOUBLE_EQ((a.lookAt[k] + b.lookAt[k]) / 2, lookAt[k]) << k;
+            EXPECT_DOUBLE_EQ(a.lookAt[k] - a.position[k], lookAt[k] - eye[k]) << k;
+            EXPECT_DOUBLE_EQ(b.lookAt[k] - b.position[k], lookAt[k] - eye[k]) << k;
+        }
+    }
 }
