@@ -6,6 +6,7 @@
 // in the order given. A model is named after its file (without extension);
 // a model file in the list source's own folder is recorded as "./<file name>",
 // so the list and its model files can be moved together.
+#include "cli/failure_text.h"
 #include "models/model_list.h"
 #include "models/model_paths.h"
 #include "models/model_record.h"
@@ -18,6 +19,7 @@ namespace {
 
 class PrintingReporter : public Reporter {
 public:
+    void report(const Failure& failure) override { showMessage(englishText(failure)); }
     void showMessage(std::string_view text) override
     {
         std::fprintf(stderr, "attrava-genlist: %.*s\n", static_cast<int>(text.size()), text.data());

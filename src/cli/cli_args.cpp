@@ -1,5 +1,7 @@
 #include "cli/cli_args.h"
 
+#include "cli/failure_text.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -42,6 +44,11 @@ bool parseIntInRange(std::string_view text, long low, long high, int& value)
         return false;
     value = static_cast<int>(parsed);
     return true;
+}
+
+void StderrReporter::report(const Failure& failure)
+{
+    showMessage(englishText(failure));
 }
 
 void StderrReporter::showMessage(std::string_view text)

@@ -1,6 +1,6 @@
 // Command-line helpers shared by the commands of attrava-cli: taking an
 // option's value, strict number conversion, and the reporter that prints the
-// core's user-facing messages on standard error.
+// core's failures in English on standard error.
 #pragma once
 
 #include "models/reporter.h"
@@ -20,9 +20,11 @@ bool takeOptionValue(const CommandArguments& args, std::size_t& i, std::string& 
 bool parseFiniteDouble(std::string_view text, double& value);
 bool parseIntInRange(std::string_view text, long low, long high, int& value);
 
-// Prints "attrava-cli: <message>" on standard error.
+// Prints "attrava-cli: <message>" on standard error, a failure as its
+// English text.
 class StderrReporter : public Reporter {
 public:
+    void report(const Failure& failure) override;
     void showMessage(std::string_view text) override;
 };
 

@@ -1,5 +1,7 @@
 #include "dialogs/compile_progress.h"
 
+#include "dialogs/failure_text.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QFontDatabase>
@@ -65,7 +67,9 @@ CCompileFailureDialog::CCompileFailureDialog(const std::string& modelName,
     setWindowTitle(QStringLiteral("コンパイルエラー"));
     setObjectName(QStringLiteral("compileFailureDialog"));
 
-    auto* message = new QLabel(QString::fromStdString(compileFailureMessage(modelName)), this);
+    Failure failure{FailureKind::CompileFailed};
+    failure.name = modelName;
+    auto* message = new QLabel(failureText(failure), this);
     message->setObjectName(QStringLiteral("compileFailureMessage"));
     message->setWordWrap(true);
 

@@ -220,8 +220,8 @@ void CModelEditorDialog::accept()
 void CModelEditorDialog::saveFile()
 {
     const ModelDraft draft = draftFromControls();
-    if (const std::string refusal = draftRefusal(draft); !refusal.empty()) {
-        reporter_.showMessage(refusal);
+    if (const auto refusal = draftRefusal(draft)) {
+        reporter_.report(*refusal);
         return;
     }
     const std::string folder = record_.ModelFileDir.empty()

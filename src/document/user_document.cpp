@@ -257,9 +257,10 @@ bool CUser::rebindRecordInUse(int view)
     if (!engine.Bind(libraryPaths.libraryPath, &reason)) {
         engine.orbitReady = 0;
         slot.rebuildModelDisplays();
-        reporter_.showMessage("モデル「" + engine.recordInUse.ModelName +
-                              "」をモデルライブラリ「" + libraryPaths.libraryPath +
-                              "」から読み込めませんでした。\n" + reason);
+        Failure failure{FailureKind::BindFailed, libraryPaths.libraryPath};
+        failure.name = engine.recordInUse.ModelName;
+        failure.detail = reason;
+        reporter_.report(failure);
         return false;
     }
     engine.loadParameters();

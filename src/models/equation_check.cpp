@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -61,60 +62,56 @@ struct Token {
 // Operators a C expression may contain but an equation may not, with why.
 struct RefusedOperator {
     std::string_view text;
-    std::string_view reason;
+    EquationFaultKind reason;
 };
-
-constexpr std::string_view kNoAssignment = "代入（「=」など）は使えません。";
-constexpr std::string_view kNoIncrement = "「++」「--」は使えません。";
-constexpr std::string_view kNoBitwise = "ビット演算子は使えません。";
 
 // Longer operators first, so that "==" is not taken for "=" and so on.
 constexpr std::array kRefusedOperators{
-    RefusedOperator{"//", "コメントは使えません。"},
-    RefusedOperator{"/*", "コメントは使えません。"},
-    RefusedOperator{"<<", kNoBitwise},
-    RefusedOperator{">>", kNoBitwise},
-    RefusedOperator{"++", kNoIncrement},
-    RefusedOperator{"--", kNoIncrement},
-    RefusedOperator{"->", "「->」は使えません。"},
-    RefusedOperator{"+=", kNoAssignment},
-    RefusedOperator{"-=", kNoAssignment},
-    RefusedOperator{"*=", kNoAssignment},
-    RefusedOperator{"/=", kNoAssignment},
+    RefusedOperator{"//", EquationFaultKind::Comment},
+    RefusedOperator{"/*", EquationFaultKind::Comment},
+    RefusedOperator{"<<", EquationFaultKind::Bitwise},
+    RefusedOperator{">>", EquationFaultKind::Bitwise},
+    RefusedOperator{"++", EquationFaultKind::Increment},
+    RefusedOperator{"--", EquationFaultKind::Increment},
+    RefusedOperator{"->", EquationFaultKind::Arrow},
+    RefusedOperator{"+=", EquationFaultKind::Assignment},
+    RefusedOperator{"-=", EquationFaultKind::Assignment},
+    RefusedOperator{"*=", EquationFaultKind::Assignment},
+    RefusedOperator{"/=", EquationFaultKind::Assignment},
 };
 
 constexpr std::array<std::string_view, 6> kTwoCharOperators{"&&", "||", "==", "!=", "<=", ">="};
 constexpr std::string_view kOneCharOperators = "+-*/(),?:<>!";
 
-std::string refusedCharacterMessage(char c)
+EquationFault refusedCharacter(char c)
 {
     switch (c) {
     case '=':
-        return std::string(kNoAssignment);
+        return {EquationFaultKind::Assignment};
     case '%':
-        return "「%」は使えません（剰余には fmod(x, y) を使ってください）。";
+        return {EquationFaultKind::Remainder};
     case '&':
     case '|':
     case '^':
     case '~':
-        return std::string(kNoBitwise);
+        return {EquationFaultKind::Bitwise};
     default:
         break;
     }
     if (static_cast<unsigned char>(c) >= 0x80)
-        return "半角以外の文字は使えません。";
+        return {EquationFaultKind::NotSingleByte};
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-        return "制御文字は使えません。";
-    return "使えない文字「" + std::string(1, c) + "」があります。";
+        return {EquationFaultKind::ControlCharacter};
+    return {EquationFaultKind::BadCharacter, std::string(1, c)};
 }
 
-// Splits an equation into tokens; a non-empty error when it holds anything
-// that is not part of an allowed expression.
-std::vector<Token> tokenize(std::string_view text, std::string& error)
+// Splits an equation into tokens; sets error when it holds anything that is
+// not part of an allowed expression.
+std::vector<Token> tokenize(std::string_view text, std::optional<EquationFault>& error)
 {
     std::vector<Token> tokens;
     std::size_t i = 0;
-    while (i < text.size() && error.empty()) {
+    while (i < text.size() && !error) {
         const char c = text[i];
         const std::string_view rest = text.substr(i);
         if (c == ' ' || c == '\t') {
@@ -140,7 +137,7 @@ std::vector<Token> tokenize(std::string_view text, std::string& error)
             if (end < text.size() && (isNamePart(text[end]) || text[end] == '.')) {
                 while (end < text.size() && (isNamePart(text[end]) || text[end] == '.'))
                     ++end;
-                error = "数値「" + std::string(text.substr(i, end - i)) + "」の書き方が正しくありません。";
+                error = EquationFault{EquationFaultKind::BadNumber, std::string(text.substr(i, end - i))};
             }
             tokens.push_back({TokenKind::Number, std::string(text.substr(i, end - i))});
             i = end;
@@ -157,7 +154,7 @@ std::vector<Token> tokenize(std::string_view text, std::string& error)
             const auto twoChar = std::find_if(kTwoCharOperators.begin(), kTwoCharOperators.end(),
                                               [&](std::string_view op) { return rest.starts_with(op); });
             if (refused != kRefusedOperators.end()) {
-                error = refused->reason;
+                error = EquationFault{refused->reason};
             } else if (twoChar != kTwoCharOperators.end()) {
                 tokens.push_back({TokenKind::Operator, std::string(*twoChar)});
                 i += 2;
@@ -165,7 +162,7 @@ std::vector<Token> tokenize(std::string_view text, std::string& error)
                 tokens.push_back({TokenKind::Operator, std::string(1, c)});
                 ++i;
             } else {
-                error = refusedCharacterMessage(c);
+                error = refusedCharacter(c);
             }
         }
     }
@@ -191,10 +188,10 @@ public:
     ExpressionParser(const std::vector<Token>& tokens, int dimension, int parameterCount)
         : tokens_(tokens), dimension_(dimension), parameterCount_(parameterCount) {}
 
-    std::string parse()
+    std::optional<EquationFault> parse()
     {
         if (conditional() && peek().kind != TokenKind::End)
-            fail(trailingMessage());
+            fail(trailingFault());
         return error_;
     }
 
@@ -210,10 +207,10 @@ private:
         return peek().kind == TokenKind::Operator && peek().text == text;
     }
 
-    bool fail(std::string message)
+    bool fail(EquationFault fault)
     {
-        if (error_.empty())
-            error_ = std::move(message);
+        if (!error_)
+            error_ = std::move(fault);
         return false;
     }
 
@@ -224,17 +221,17 @@ private:
             return true;
         }
         if (peek().kind == TokenKind::End)
-            return fail("「" + std::string(text) + "」が足りません。");
-        return fail("「" + peek().text + "」の位置に「" + std::string(text) + "」が必要です。");
+            return fail({EquationFaultKind::Missing, {}, std::string(text)});
+        return fail({EquationFaultKind::Misplaced, peek().text, std::string(text)});
     }
 
-    std::string trailingMessage() const
+    EquationFault trailingFault() const
     {
         if (isOperator(")"))
-            return "「)」に対応する「(」がありません。";
+            return {EquationFaultKind::UnmatchedClose};
         if (isOperator(","))
-            return "「,」は関数の引数の区切りにだけ使えます。";
-        return "「" + peek().text + "」の前に演算子が必要です。";
+            return {EquationFaultKind::StrayComma};
+        return {EquationFaultKind::OperatorNeeded, peek().text};
     }
 
     bool conditional()
@@ -282,7 +279,7 @@ private:
         case TokenKind::Name:
             return name();
         case TokenKind::End:
-            return fail("式が途中で終わっています。");
+            return fail({EquationFaultKind::Unfinished});
         case TokenKind::Operator:
             break;
         }
@@ -290,7 +287,7 @@ private:
             ++position_;
             return conditional() && expect(")");
         }
-        return fail("「" + token.text + "」の位置に値がありません。");
+        return fail({EquationFaultKind::NoValue, token.text});
     }
 
     bool isUsableLetter(std::string_view name) const
@@ -316,12 +313,11 @@ private:
             return true;
         const MathFunction* function = findMathFunction(name);
         if (function == nullptr) {
-            return fail("使えない名前「" + name + "」があります。使えるのは " +
-                        usableNames(dimension_, parameterCount_) +
-                        "、数値と C の数学関数です。");
+            return fail({EquationFaultKind::UnknownName, name,
+                         usableNames(dimension_, parameterCount_)});
         }
         if (!isOperator("("))
-            return fail("関数「" + name + "」の後に「(」がありません。");
+            return fail({EquationFaultKind::NoCall, name});
         ++position_;
         int arguments = 0;
         do {
@@ -334,8 +330,7 @@ private:
         if (!expect(")"))
             return false;
         if (arguments != function->arity) {
-            return fail("関数「" + name + "」の引数は " + std::to_string(function->arity) +
-                        " 個です。");
+            return fail({EquationFaultKind::ArgumentCount, name, {}, function->arity});
         }
         return true;
     }
@@ -344,7 +339,7 @@ private:
     std::size_t position_ = 0;
     int dimension_;
     int parameterCount_;
-    std::string error_;
+    std::optional<EquationFault> error_;
 };
 
 }  // namespace
@@ -358,26 +353,31 @@ bool isValidModelName(std::string_view name)
     return std::all_of(name.begin(), name.end(), isNamePart);
 }
 
-std::string checkEquation(std::string_view equation, int dimension, int parameterCount)
+std::optional<EquationFault> checkEquation(std::string_view equation, int dimension,
+                                          int parameterCount)
 {
-    std::string error;
+    std::optional<EquationFault> error;
     const std::vector<Token> tokens = tokenize(equation, error);
-    if (!error.empty())
+    if (error)
         return error;
     if (tokens.size() == 1)
-        return "式が空です。";
+        return EquationFault{EquationFaultKind::Empty};
     return ExpressionParser(tokens, std::clamp(dimension, 0, kMaxVariables),
                             std::clamp(parameterCount, 0, kMaxParameters))
         .parse();
 }
 
-std::string checkModelEquations(const ModelRecord& record)
+std::optional<Failure> checkModelEquations(const ModelRecord& record)
 {
     const int used = std::min(std::max(record.Dimension, 0), kMaxVariables);
     for (int k = 0; k < used; ++k) {
-        const std::string error = checkEquation(record.Function[k], record.Dimension, record.Parameter);
-        if (!error.empty())
-            return std::string("d") + variableLetter(k) + "/dt の式が正しくありません：" + error;
+        if (auto fault = checkEquation(record.Function[k], record.Dimension, record.Parameter)) {
+            Failure failure{FailureKind::EquationRefused};
+            failure.name = record.ModelName;
+            failure.equation = k;
+            failure.fault = std::move(*fault);
+            return failure;
+        }
     }
-    return {};
+    return std::nullopt;
 }

@@ -4,6 +4,9 @@
 // operators, parentheses and calls of C math functions.
 #pragma once
 
+#include "models/failure.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,10 +19,11 @@ bool isValidModelName(std::string_view name);
 // Whether name is one of the math functions an equation may call.
 bool isMathFunctionName(std::string_view name);
 
-// Empty when the equation is acceptable for a model with the given dimension
-// and parameter count; otherwise a message that says what is wrong.
-std::string checkEquation(std::string_view equation, int dimension, int parameterCount);
+// Nothing when the equation is acceptable for a model with the given
+// dimension and parameter count; otherwise what is wrong with it.
+std::optional<EquationFault> checkEquation(std::string_view equation, int dimension,
+                                           int parameterCount);
 
-// Checks every used equation of the record. Empty when all pass; otherwise a
-// message naming the first refused equation (its variable, e.g. "dy/dt").
-std::string checkModelEquations(const ModelRecord& record);
+// Checks every used equation of the record. Nothing when all pass; otherwise
+// an EquationRefused failure naming the first refused equation's index.
+std::optional<Failure> checkModelEquations(const ModelRecord& record);

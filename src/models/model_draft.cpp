@@ -8,10 +8,6 @@
 
 namespace {
 
-constexpr const char* kNameRuleMessage =
-    "モデルの名前には半角英語を使用してください。２文字目以降は数字も可能です。";
-constexpr const char* kEmptyNameMessage = "モデル名を入力してください。";
-
 // The draft's fields over a copy of the record.
 ModelRecord applied(const ModelDraft& draft, const ModelRecord& record)
 {
@@ -37,20 +33,23 @@ ModelDraft draftOf(const ModelRecord& record)
     return draft;
 }
 
-std::string draftRefusal(const ModelDraft& draft)
+std::optional<Failure> draftRefusal(const ModelDraft& draft)
 {
     if (draft.name.empty())
-        return kEmptyNameMessage;
-    if (!isValidModelName(draft.name))
-        return kNameRuleMessage;
+        return Failure{FailureKind::ModelNameMissing};
+    if (!isValidModelName(draft.name)) {
+        Failure failure{FailureKind::ModelNameInvalid};
+        failure.name = draft.name;
+        return failure;
+    }
     return checkModelEquations(applied(draft, ModelRecord()));
 }
 
 bool saveDraft(const ModelDraft& draft, const std::string& path, ModelRecord& record,
                Reporter& reporter)
 {
-    if (const std::string refusal = draftRefusal(draft); !refusal.empty()) {
-        reporter.showMessage(refusal);
+    if (const auto refusal = draftRefusal(draft)) {
+        reporter.report(*refusal);
         return false;
     }
     ModelRecord saved = applied(draft, record);

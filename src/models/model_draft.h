@@ -4,6 +4,9 @@
 // a record and its model file.
 #pragma once
 
+#include "models/failure.h"
+
+#include <optional>
 #include <string>
 
 class ModelRecord;
@@ -19,10 +22,10 @@ struct ModelDraft {
 // The draft as the record holds it.
 ModelDraft draftOf(const ModelRecord& record);
 
-// Why the draft must not be saved, or empty when it may: an empty name, a
-// name that breaks the name rule (the editor's fixed message), or the first
-// used equation that fails the equation check (the message names it).
-std::string draftRefusal(const ModelDraft& draft);
+// Why the draft must not be saved, or nothing when it may: an empty name, a
+// name that breaks the name rule, or the first used equation that fails the
+// equation check.
+std::optional<Failure> draftRefusal(const ModelDraft& draft);
 
 // Stores a draft into the record (ModelFileDir = path) and writes the model
 // file. A refused draft is reported and changes nothing; so does a file that

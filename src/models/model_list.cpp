@@ -13,13 +13,9 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 
 namespace {
-
-constexpr std::string_view kListMessage = "リストファイルが開けません。ファイルを選択してください。";
-constexpr std::string_view kCreateMessage = "リストファイルが開けません。";
-constexpr std::string_view kNameMessage =
-    "モデルの名前には半角英語を使用してください。２文字目以降は数字も可能です。";
 
 constexpr std::string_view kListHead =
     "#include <windows.h>\n"
@@ -65,21 +61,27 @@ bool isReservedName(const std::string& name)
                std::end(kReservedNames);
 }
 
-// Why the record's block must not go into the list, or empty when it may.
+Failure refusal(FailureKind kind, const ModelRecord& record)
+{
+    Failure failure{kind};
+    failure.name = record.ModelName;
+    failure.path = record.ModelFileDir;
+    return failure;
+}
+
+// Why the record's block must not go into the list, or nothing when it may.
 // A block is written only when it compiles to a function of the model's name.
-std::string refusalToWrite(const ModelRecord& record)
+std::optional<Failure> refusalToWrite(const ModelRecord& record)
 {
     if (!isValidModelName(record.ModelName))
-        return std::string(kNameMessage);
-    if (isReservedName(record.ModelName)) {
-        return "モデルの名前「" + record.ModelName +
-               "」は C の予約語か宣言済みの関数の名前なので使えません。";
-    }
+        return refusal(FailureKind::ModelNameInvalid, record);
+    if (isReservedName(record.ModelName))
+        return refusal(FailureKind::ModelNameReserved, record);
     if (record.ModelFileDir.find_first_of("\r\n") != std::string::npos)
-        return "モデルファイルのパスに改行は使えません。";
+        return refusal(FailureKind::ModelPathHasLineBreak, record);
     if (record.Dimension < 1 || record.Dimension > kMaxVariables || record.Parameter < 0 ||
         record.Parameter > kMaxParameters)
-        return "次元かパラメータ数が範囲外です。";
+        return refusal(FailureKind::ModelCountsOutOfRange, record);
     return checkModelEquations(record);
 }
 
@@ -89,11 +91,6 @@ bool listHasModel(const std::string& listPath, const std::string& name)
     readListEntries(listPath, entries);
     return std::any_of(entries.begin(), entries.end(),
                        [&](const ModelListEntry& entry) { return entry.name == name; });
-}
-
-std::string duplicateMessage(const std::string& name)
-{
-    return "リストには同じ名前のモデル「" + name + "」がすでにあります。";
 }
 
 bool readPieces(const std::string& path, std::vector<std::string>& pieces)
@@ -177,14 +174,14 @@ bool rewriteList(const std::string& listPath, const std::string& oldName,
     const std::string path = withSlashes(listPath);
     std::vector<std::string> pieces;
     if (!readPieces(path, pieces)) {
-        reporter.showMessage(kListMessage);
+        reporter.report({FailureKind::ListUnreadable, path});
         return false;
     }
     std::string out;
     if (!rewritePieces(pieces, folderOf(path), oldName, oldPath, newBlock, out))
         return true;  // the model is not in the list: nothing to change
     if (!replaceFileContents(path, out)) {
-        reporter.showMessage(kListMessage);
+        reporter.report({FailureKind::ListUnreadable, path});
         return false;
     }
     return true;
@@ -227,7 +224,7 @@ std::string modelBlockText(const ModelRecord& record)
 bool CreateList(const std::string& listPath, Reporter& reporter)
 {
     if (!replaceFileContents(withSlashes(listPath), kListHead)) {
-        reporter.showMessage(kCreateMessage);
+        reporter.report({FailureKind::ListUncreatable, listPath});
         return false;
     }
     return true;
@@ -235,12 +232,12 @@ bool CreateList(const std::string& listPath, Reporter& reporter)
 
 bool AppendModel(const std::string& listPath, const ModelRecord& record, Reporter& reporter)
 {
-    if (const std::string refusal = refusalToWrite(record); !refusal.empty()) {
-        reporter.showMessage(refusal);
+    if (const auto refused = refusalToWrite(record)) {
+        reporter.report(*refused);
         return false;
     }
     if (listHasModel(listPath, record.ModelName)) {
-        reporter.showMessage(duplicateMessage(record.ModelName));
+        reporter.report(refusal(FailureKind::ModelNameTaken, record));
         return false;
     }
     // Appending to a list that does not exist yet creates it.
@@ -250,7 +247,7 @@ bool AppendModel(const std::string& listPath, const ModelRecord& record, Reporte
     const bool exists = std::filesystem::exists(path, ec);
     if ((exists && !readFileBytes(path, bytes)) ||
         !replaceFileContents(path, bytes + modelBlockText(record))) {
-        reporter.showMessage(kListMessage);
+        reporter.report({FailureKind::ListUnreadable, path});
         return false;
     }
     return true;
@@ -259,12 +256,12 @@ bool AppendModel(const std::string& listPath, const ModelRecord& record, Reporte
 bool ReplaceModel(const std::string& listPath, const ModelRecord& record,
                   const std::string& oldName, const std::string& oldPath, Reporter& reporter)
 {
-    if (const std::string refusal = refusalToWrite(record); !refusal.empty()) {
-        reporter.showMessage(refusal);
+    if (const auto refused = refusalToWrite(record)) {
+        reporter.report(*refused);
         return false;
     }
     if (record.ModelName != oldName && listHasModel(listPath, record.ModelName)) {
-        reporter.showMessage(duplicateMessage(record.ModelName));
+        reporter.report(refusal(FailureKind::ModelNameTaken, record));
         return false;
     }
     const std::string block = modelBlockText(record);

@@ -25,15 +25,6 @@ std::string absoluteNormal(const std::string& path)
 
 }  // namespace
 
-std::string compileFailureMessage(const std::string& modelName)
-{
-    const std::string subject =
-        modelName.empty() ? std::string("モデルリスト") : "モデル「" + modelName + "」を含むモデルリスト";
-    return subject +
-           "をコンパイルできませんでした。モデルライブラリは以前のままです。"
-           "コンパイラのメッセージを見てモデルを修正してください。";
-}
-
 ModelListEditor::ModelListEditor(ModelRecord& record, std::string& documentListPath,
                                  std::string programFolder, Reporter& reporter)
     : compiler(Compile),
@@ -44,7 +35,10 @@ ModelListEditor::ModelListEditor(ModelRecord& record, std::string& documentListP
       listPath_(documentListPath)
 {
     compileFailed = [this](const std::string& modelName, const CompileResult& result) {
-        reporter_.showMessage(compileFailureMessage(modelName) + "\n\n" + result.diagnostics);
+        Failure failure{FailureKind::CompileFailed};
+        failure.name = modelName;
+        failure.detail = result.diagnostics;
+        reporter_.report(failure);
     };
 }
 
@@ -142,7 +136,7 @@ bool ModelListEditor::readRecordFile()
 bool ModelListEditor::loadSelected()
 {
     if (selected_ < 0) {
-        reporter_.showMessage(ModelListMessages::ChooseModel);
+        reporter_.report({FailureKind::NoModelChosen});
         return false;
     }
     const ModelListEntry& entry = entries_[static_cast<std::size_t>(selected_)];
@@ -189,7 +183,7 @@ void ModelListEditor::resetRecord()
 bool ModelListEditor::requireList()
 {
     if (listPath_.empty()) {
-        reporter_.showMessage(ModelListMessages::ChooseList);
+        reporter_.report({FailureKind::NoListChosen});
         return false;
     }
     return true;
@@ -198,7 +192,7 @@ bool ModelListEditor::requireList()
 bool ModelListEditor::beginEdit(EditSession& session)
 {
     if (selected_ < 0) {
-        reporter_.showMessage(ModelListMessages::ChooseModelToEdit);
+        reporter_.report({FailureKind::NoModelChosenToEdit});
         return false;
     }
     if (!loadSelected())
@@ -250,7 +244,7 @@ bool ModelListEditor::finishEditor(EditorMode mode, bool saved, const EditSessio
 bool ModelListEditor::removeSelected()
 {
     if (selected_ < 0) {
-        reporter_.showMessage(ModelListMessages::ChooseModelToRemove);
+        reporter_.report({FailureKind::NoModelChosenToRemove});
         return false;
     }
     // The block is found by its name and path; the model file itself need not
@@ -288,7 +282,7 @@ bool ModelListEditor::acceptForParameterSettings(
     const std::function<bool(std::string_view question)>& askCompile)
 {
     if (documentListPath_.empty()) {
-        reporter_.showMessage(ModelListMessages::ChooseList);
+        reporter_.report({FailureKind::NoListChosen});
         return false;
     }
     if (!libraryExists()) {

@@ -52,7 +52,8 @@ public:
     // busy indicator.
     Compiler compiler;
     // Told when a compile fails, with the model whose change started it; by
-    // default the reporter shows the compiler's messages.
+    // default the reporter gets a CompileFailed failure with the compiler's
+    // messages.
     CompileFailureHandler compileFailed;
 
     // --- the list source ---
@@ -150,16 +151,8 @@ private:
     int selected_ = -1;
 };
 
-// The messages of the model list dialog.
+// The question of the model list dialog.
 namespace ModelListMessages {
-inline constexpr std::string_view ChooseModel = "リストからモデルを選んでください。";
-inline constexpr std::string_view ChooseModelToEdit = "リストから編集するモデルを選んでください。";
-inline constexpr std::string_view ChooseModelToRemove = "リストから削除するモデルを選んでください。";
-inline constexpr std::string_view ChooseList = "リストファイルを選んでください。";
 inline constexpr std::string_view LibraryMissing =
     "現在選択されているリストファイルから生成されるＤＬＬがありません。コンパイルしますか？";
 }  // namespace ModelListMessages
-
-// The text that tells the user a compile failed, naming the model whose
-// change started it (empty name: the list as a whole).
-std::string compileFailureMessage(const std::string& modelName);

@@ -8,6 +8,7 @@
 #include "shell/view_windows.h"
 #include "view/ps_view.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -180,6 +181,9 @@ bool CAttravaApp::writeProgramSettings()
 {
     if (currentProgramSettings().write(settings_))
         return true;
-    reporter_.showMessage("設定ファイル「" + settings_.path().string() + "」に書き込めませんでした。");
+    reporter_.showMessage(
+        QCoreApplication::translate("CAttravaApp", "設定ファイル「%1」に書き込めませんでした。")
+            .arg(QString::fromStdString(settings_.path().string()))
+            .toStdString());
     return false;
 }

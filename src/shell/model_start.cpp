@@ -6,11 +6,15 @@
 #include "shell/view_start.h"
 #include "settings/environment_settings.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <filesystem>
 #include <vector>
 
 namespace {
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 // The display basis that draws a four-variable model on three Cartesian
 // axes with the remaining component as colour.
@@ -31,14 +35,19 @@ bool startModelOnView(CUser& document, int view, const ModelStart& start, Report
     const std::string listPath = document.currentLibraryPaths().listPath;
     std::vector<ModelListEntry> entries;
     if (!readListEntries(listPath, entries)) {
-        reporter.showMessage("モデルリスト「" + listPath + "」を開けません。");
+        reporter.showMessage(QCoreApplication::translate("ModelStart", "モデルリスト「%1」を開けません。")
+                                 .arg(fromStd(listPath))
+                                 .toStdString());
         return false;
     }
     const auto entry = std::find_if(entries.begin(), entries.end(),
                                     [&](const ModelListEntry& e) { return e.name == start.modelName; });
     if (entry == entries.end()) {
-        reporter.showMessage("モデル「" + start.modelName + "」はモデルリスト「" + listPath +
-                             "」にありません。\nリストのモデル: " + listedNames(entries));
+        reporter.showMessage(
+            QCoreApplication::translate("ModelStart",
+                                        "モデル「%1」はモデルリスト「%2」にありません。\nリストのモデル: %3")
+                .arg(fromStd(start.modelName), fromStd(listPath), fromStd(listedNames(entries)))
+                .toStdString());
         return false;
     }
 
@@ -58,7 +67,10 @@ bool startModelOnView(CUser& document, int view, const ModelStart& start, Report
     if (!std::filesystem::exists(document.currentLibraryPaths().libraryPath)) {
         const CompileResult built = document.compileModelLibrary();
         if (!built.ok) {
-            reporter.showMessage("モデルライブラリを作れませんでした。\n" + built.diagnostics);
+            reporter.showMessage(
+                QCoreApplication::translate("ModelStart", "モデルライブラリを作れませんでした。\n%1")
+                    .arg(fromStd(built.diagnostics))
+                    .toStdString());
             return false;
         }
     }
@@ -72,7 +84,10 @@ bool startModelOnView(CUser& document, int view, const ModelStart& start, Report
         environment.perturbation = StateVector{1e-8, 0.0, 0.0, 0.0, 0.0, 0.0};
     computeViewOrbit(slot);
     if (engine.orbitReady != 1) {
-        reporter.showMessage("モデル「" + record.ModelName + "」の軌道を計算できませんでした。");
+        reporter.showMessage(
+            QCoreApplication::translate("ModelStart", "モデル「%1」の軌道を計算できませんでした。")
+                .arg(fromStd(record.ModelName))
+                .toStdString());
         return false;
     }
     placeObjectsAtDisplayPosition(slot);

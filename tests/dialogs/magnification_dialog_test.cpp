@@ -1,7 +1,7 @@
 // The free magnification dialog: what it accepts, what it refuses and how it
 // reports a refusal.
 #include "dialogs/magnification_dialog.h"
-#include "models/reporter.h"
+#include "dialogs/shown_messages_reporter.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -40,7 +40,7 @@ private slots:
 
     void opensWithTheScaleAndReturnsTheTypedValue()
     {
-        CollectingReporter reporter;
+        ShownMessagesReporter reporter;
         CMagnificationDialog dialog(0.05, reporter);
         QCOMPARE(dialog.windowTitle(), QString("倍率入力"));
         auto* edit = dialog.findChild<QLineEdit*>("magnificationEdit");
@@ -58,7 +58,7 @@ private slots:
 
     void refusedInputKeepsTheDialogOpenAndReportsOnce()
     {
-        CollectingReporter reporter;
+        ShownMessagesReporter reporter;
         CMagnificationDialog dialog(5.0, reporter);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));

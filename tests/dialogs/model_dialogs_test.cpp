@@ -8,7 +8,7 @@
 #include "dialogs/model_list_dialog.h"
 #include "dynamics/dynamics_engine.h"
 #include "models/model_record.h"
-#include "models/reporter.h"
+#include "dialogs/shown_messages_reporter.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -77,7 +77,7 @@ private:
         ProgramFolder program;
         ModelRecord record;
         std::string listPath = "./model/Eqnbank.c";
-        CollectingReporter reporter;
+        ShownMessagesReporter reporter;
         ScriptedPrompts prompts;
         int releases = 0;
         std::unique_ptr<CModelListDialog> dialog;
@@ -543,7 +543,7 @@ private slots:
         ProgramFolder program;
         QVERIFY(program.valid());
         std::string listPath = "./model/Eqnbank.c";
-        CollectingReporter reporter;
+        ShownMessagesReporter reporter;
         DynamicsEngine engine;
         engine.recordInUse.ModelName = "Before";
         engine.recordInUse.Sampling_Point = 77;

@@ -6,7 +6,7 @@
 #include "dialogs/sampling_dialog.h"
 #include "dynamics/dynamics_engine.h"
 #include "dynamics/test_models.h"
-#include "models/reporter.h"
+#include "dialogs/shown_messages_reporter.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -24,7 +24,7 @@ private:
     // orbit is counted.
     struct View {
         DynamicsEngine engine;
-        CollectingReporter reporter;
+        ShownMessagesReporter reporter;
         int computations = 0;
         std::unique_ptr<CSamplingDialog> window;
 

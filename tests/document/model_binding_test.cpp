@@ -23,7 +23,7 @@ TEST_F(ModelBinding, ShippedLorenzBindsAndIntegrates)
         EXPECT_EQ(engine.binding.parameterArg[j], engine.recordInUse.Parameter_Default[j]) << j;
     EXPECT_EQ(engine.diverged, 0);
     EXPECT_EQ(engine.recordInUse.validPointCount, engine.recordInUse.Sampling_Point);
-    EXPECT_TRUE(parts.reporter.messages.empty());
+    EXPECT_TRUE(parts.reporter.failures.empty());
     EXPECT_EQ(document.libraryPaths.libraryPath, kProgramFolder + "Eqnbank.so");
     EXPECT_EQ(slot(0).engine.binding.bound, 0) << "each view binds on its own";
 }
@@ -39,10 +39,10 @@ TEST_F(ModelBinding, AMissingFunctionLeavesTheViewUnboundAndIsReported)
     EXPECT_EQ(slot(0).engine.binding.modelFunction, nullptr);
     EXPECT_EQ(slot(0).engine.orbitReady, 0);
     EXPECT_EQ(slot(0).environment.rebuildLevel, 0);
-    ASSERT_EQ(parts.reporter.messages.size(), 1u);
-    const std::string& message = parts.reporter.messages[0];
-    EXPECT_NE(message.find("NoSuchModel"), std::string::npos) << message;
-    EXPECT_NE(message.find("Eqnbank.so"), std::string::npos) << message;
+    ASSERT_EQ(parts.reporter.kinds(), std::vector<FailureKind>{FailureKind::BindFailed});
+    const Failure& failure = parts.reporter.failures[0];
+    EXPECT_EQ(failure.name, "NoSuchModel");
+    EXPECT_TRUE(failure.path.ends_with("Eqnbank.so")) << failure.path;
 }
 
 TEST_F(ModelBinding, RebindingKeepsTheRecordInUseAsItStands)
@@ -58,7 +58,7 @@ TEST_F(ModelBinding, RebindingKeepsTheRecordInUseAsItStands)
     EXPECT_EQ(engine.recordInUse.Sampling_Point, 123) << "the edited record is not taken";
     EXPECT_EQ(engine.binding.parameterArg[1], 99.5);
     EXPECT_EQ(engine.orbitReady, 1) << "the orbit of the same model stays";
-    EXPECT_TRUE(parts.reporter.messages.empty());
+    EXPECT_TRUE(parts.reporter.failures.empty());
 }
 
 TEST_F(ModelBinding, ARebindThatFailsTakesTheOrbitAway)
@@ -70,9 +70,8 @@ TEST_F(ModelBinding, ARebindThatFailsTakesTheOrbitAway)
     EXPECT_EQ(slot(0).engine.binding.bound, 0);
     EXPECT_EQ(slot(0).engine.orbitReady, 0)
         << "an unbound view must not offer the tools that call its model";
-    ASSERT_EQ(parts.reporter.messages.size(), 1u);
-    EXPECT_NE(parts.reporter.messages[0].find("Lorenz"), std::string::npos)
-        << parts.reporter.messages[0];
+    ASSERT_EQ(parts.reporter.kinds(), std::vector<FailureKind>{FailureKind::BindFailed});
+    EXPECT_EQ(parts.reporter.failures[0].name, "Lorenz");
 }
 
 TEST_F(ModelBinding, AMissingLibraryIsReported)
@@ -81,9 +80,9 @@ TEST_F(ModelBinding, AMissingLibraryIsReported)
     slot(2).engine.recordEdited.ModelName = "Lorenz";
     EXPECT_FALSE(document.bindModel(2));
     EXPECT_EQ(slot(2).engine.binding.bound, 0);
-    ASSERT_EQ(parts.reporter.messages.size(), 1u);
-    EXPECT_NE(parts.reporter.messages[0].find("Absent.so"), std::string::npos)
-        << parts.reporter.messages[0];
+    ASSERT_EQ(parts.reporter.kinds(), std::vector<FailureKind>{FailureKind::BindFailed});
+    EXPECT_TRUE(parts.reporter.failures[0].path.ends_with("Absent.so"))
+        << parts.reporter.failures[0].path;
 }
 
 TEST_F(ModelBinding, RelativeListPathsAreTakenFromTheProgramFolder)
@@ -129,7 +128,7 @@ TEST(ModelCompile, CompilingReleasesOnlyTheActiveView)
     ASSERT_TRUE(second.ok) << second.diagnostics;
     EXPECT_EQ(document.views[0].engine.binding.bound, 0);
     EXPECT_EQ(document.views[1].engine.binding.bound, 1);
-    EXPECT_TRUE(parts.reporter.messages.empty());
+    EXPECT_TRUE(parts.reporter.failures.empty());
 }
 
 } // namespace

@@ -33,9 +33,9 @@ TEST(EquationCheck, AcceptsExpressionsOverTheModelsLettersAndMathFunctions)
         "- -x",
     };
     for (const char* equation : accepted)
-        EXPECT_EQ(checkEquation(equation, 3, 7), "") << equation;
-    EXPECT_EQ(checkEquation("d*w+c*z", 4, 4), "");
-    EXPECT_EQ(checkEquation("u+j", 6, 10), "");
+        EXPECT_EQ(checkEquation(equation, 3, 7), std::nullopt) << equation;
+    EXPECT_EQ(checkEquation("d*w+c*z", 4, 4), std::nullopt);
+    EXPECT_EQ(checkEquation("u+j", 6, 10), std::nullopt);
 }
 
 TEST(EquationCheck, RefusesEverythingElse)
@@ -55,16 +55,23 @@ TEST(EquationCheck, RefusesEverythingElse)
         "x!",         "!",           "x==",         "f(x)",        "i",             "j0(x)",
     };
     for (const char* equation : refused)
-        EXPECT_NE(checkEquation(equation, 3, 7), "") << '"' << equation << '"';
+        EXPECT_NE(checkEquation(equation, 3, 7), std::nullopt) << '"' << equation << '"';
 }
 
-TEST(EquationCheck, MessagesSayWhatIsWrong)
+TEST(EquationCheck, FaultsSayWhatIsWrong)
 {
-    EXPECT_NE(checkEquation("x % 2", 3, 3).find("fmod"), std::string::npos);
-    EXPECT_NE(checkEquation("foo(x)", 3, 3).find("foo"), std::string::npos);
-    EXPECT_NE(checkEquation("w", 3, 3).find("x, y, z, a, b, c"), std::string::npos);
-    EXPECT_NE(checkEquation("sin", 3, 3).find("sin"), std::string::npos);
-    EXPECT_NE(checkEquation("pow(x)", 3, 3).find("2"), std::string::npos);
+    using K = EquationFaultKind;
+    EXPECT_EQ(checkEquation("x % 2", 3, 3), EquationFault(K::Remainder));
+    EXPECT_EQ(checkEquation("foo(x)", 3, 3), EquationFault(K::UnknownName, "foo", "x, y, z, a, b, c"));
+    EXPECT_EQ(checkEquation("w", 3, 3), EquationFault(K::UnknownName, "w", "x, y, z, a, b, c"));
+    EXPECT_EQ(checkEquation("sin", 3, 3), EquationFault(K::NoCall, "sin"));
+    EXPECT_EQ(checkEquation("pow(x)", 3, 3), EquationFault(K::ArgumentCount, "pow", "", 2));
+    EXPECT_EQ(checkEquation("sin(x", 3, 3), EquationFault(K::Missing, "", ")"));
+    EXPECT_EQ(checkEquation("x ? y z", 3, 3), EquationFault(K::Misplaced, "z", ":"));
+    EXPECT_EQ(checkEquation("1.2.3", 3, 3), EquationFault(K::BadNumber, "1.2.3"));
+    EXPECT_EQ(checkEquation("x@y", 3, 3), EquationFault(K::BadCharacter, "@"));
+    EXPECT_EQ(checkEquation("x y", 3, 3), EquationFault(K::OperatorNeeded, "y"));
+    EXPECT_EQ(checkEquation("   ", 3, 3), EquationFault(K::Empty));
 }
 
 TEST(EquationCheck, ModelCheckNamesTheFirstRefusedUsedEquation)
@@ -74,19 +81,22 @@ TEST(EquationCheck, ModelCheckNamesTheFirstRefusedUsedEquation)
     record.Function[1] = "-x*z+b*x-y;";
     record.Function[2] = "x*y-c*z";
     record.Function[3] = "not used by a 3-variable model }";
-    const std::string message = checkModelEquations(record);
-    EXPECT_NE(message.find("dy/dt"), std::string::npos) << message;
+    const auto refusedEquation = [&] {
+        const std::optional<Failure> failure = checkModelEquations(record);
+        EXPECT_TRUE(!failure || failure->kind == FailureKind::EquationRefused);
+        return failure ? failure->equation : -1;
+    };
+    EXPECT_EQ(refusedEquation(), 1) << "dy/dt";
 
     record.Function[1] = "-x*z+b*x-y";
-    EXPECT_EQ(checkModelEquations(record), "");
+    EXPECT_EQ(checkModelEquations(record), std::nullopt);
 
     record.Dimension = 4;
-    EXPECT_NE(checkModelEquations(record).find("dw/dt"), std::string::npos);
+    EXPECT_EQ(refusedEquation(), 3) << "dw/dt";
 
     record.Dimension = 3;
     record.Parameter = 2;
-    EXPECT_NE(checkModelEquations(record).find("dz/dt"), std::string::npos)
-        << "c is not a parameter of a 2-parameter model";
+    EXPECT_EQ(refusedEquation(), 2) << "c is not a parameter of a 2-parameter model";
 }
 
 }  // namespace

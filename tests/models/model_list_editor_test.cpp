@@ -83,7 +83,7 @@ TEST_F(ListEditorTest, AListThatCannotBeOpenedLeavesNoListAndNoEntries)
     EXPECT_EQ(editor.selected(), -1);
     EXPECT_EQ(documentListPath, program.file("missing.c"));
     EXPECT_FALSE(editor.finishEditor(EditorMode::New, true, {}));
-    EXPECT_EQ(reporter.messages, std::vector<std::string>{std::string(ModelListMessages::ChooseList)});
+    EXPECT_EQ(reporter.kinds(), std::vector<FailureKind>{FailureKind::NoListChosen});
 }
 
 TEST_F(ListEditorTest, PathRuleStoresFilesInTheListFolderRelativeAndOthersInFull)
@@ -114,7 +114,7 @@ TEST_F(ListEditorTest, AddingAFileFromTheListFolderAppendsItRelativeAndCompiles)
     const std::string list = readText(listFile());
     EXPECT_NE(list.find("//ModelName = Lorenz2\n//ModelFileDir = ./Lorenz2.txt\n"), std::string::npos);
     EXPECT_EQ(events, (std::vector<std::string>{"release", expectedCompile()}));
-    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_TRUE(reporter.failures.empty());
 }
 
 TEST_F(ListEditorTest, AddingAFileFromElsewhereKeepsItsFullPath)
@@ -135,7 +135,7 @@ TEST_F(ListEditorTest, AnUnreadableChosenFileKeepsTheRecordAndAddsNothing)
     EXPECT_FALSE(editor.readChosenModelFile(modelFolder() + "absent.txt"));
     EXPECT_EQ(record.ModelName, "Before");
     EXPECT_EQ(record.ModelFileDir, "/before.txt");
-    EXPECT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.kinds(), std::vector<FailureKind>{FailureKind::ModelFileUnreadable});
 }
 
 TEST_F(ListEditorTest, EditingWithoutSavingWritesNothingAndDoesNotCompile)
@@ -206,10 +206,10 @@ TEST_F(ListEditorTest, WithoutASelectionEachActionAsksForOne)
     EXPECT_FALSE(editor.beginEdit(session));
     EXPECT_FALSE(editor.removeSelected());
     EXPECT_FALSE(editor.acceptSelection());
-    EXPECT_EQ(reporter.messages,
-              (std::vector<std::string>{std::string(ModelListMessages::ChooseModelToEdit),
-                                        std::string(ModelListMessages::ChooseModelToRemove),
-                                        std::string(ModelListMessages::ChooseModel)}));
+    EXPECT_EQ(reporter.kinds(),
+              (std::vector<FailureKind>{FailureKind::NoModelChosenToEdit,
+                                        FailureKind::NoModelChosenToRemove,
+                                        FailureKind::NoModelChosen}));
     EXPECT_TRUE(events.empty());
 }
 
@@ -246,9 +246,9 @@ TEST_F(ListEditorTest, TheDefaultFailureReportNamesTheModelAndShowsTheDiagnostic
     editor.compiler = [](const ModelLibraryPaths&) { return CompileResult{false, "line 3: bad\n"}; };
     editor.releaseBinding = nullptr;
     EXPECT_FALSE(editor.compileLibrary("Lorenz"));
-    ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_NE(reporter.messages[0].find("「Lorenz」"), std::string::npos);
-    EXPECT_NE(reporter.messages[0].find("line 3: bad"), std::string::npos);
+    ASSERT_EQ(reporter.kinds(), std::vector<FailureKind>{FailureKind::CompileFailed});
+    EXPECT_EQ(reporter.failures[0].name, "Lorenz");
+    EXPECT_EQ(reporter.failures[0].detail, "line 3: bad\n");
 }
 
 TEST_F(ListEditorTest, ParameterSettingsAsksToCompileAMissingLibrary)
@@ -272,7 +272,7 @@ TEST_F(ListEditorTest, DecliningToCompileForgetsTheListAndKeepsTheDialogOpen)
     EXPECT_TRUE(editor.listPath().empty());
     EXPECT_TRUE(editor.entries().empty());
     EXPECT_TRUE(events.empty());
-    EXPECT_EQ(reporter.messages, std::vector<std::string>{std::string(ModelListMessages::ChooseModel)});
+    EXPECT_EQ(reporter.kinds(), std::vector<FailureKind>{FailureKind::NoModelChosen});
 }
 
 TEST_F(ListEditorTest, ParameterSettingsWithAnExistingLibraryDoesNotAsk)
@@ -311,16 +311,15 @@ TEST(ModelDraft, NameRuleAcceptsCIdentifiersOfSingleByteLetters)
     draft.equations[2] = "x*y-c*z";
     for (const char* name : {"Lorenz", "_x1", "a2b"}) {
         draft.name = name;
-        EXPECT_EQ(draftRefusal(draft), "") << name;
+        EXPECT_EQ(draftRefusal(draft), std::nullopt) << name;
     }
-    const std::string nameRule =
-        "モデルの名前には半角英語を使用してください。２文字目以降は数字も可能です。";
     for (const char* name : {"2ab", "a-b", "a b", " ab", "ａb", "ab字"}) {
         draft.name = name;
-        EXPECT_EQ(draftRefusal(draft), nameRule) << name;
+        const auto refusal = draftRefusal(draft);
+        EXPECT_TRUE(refusal && refusal->kind == FailureKind::ModelNameInvalid) << name;
     }
     draft.name = "";
-    EXPECT_EQ(draftRefusal(draft), "モデル名を入力してください。");
+    EXPECT_EQ(draftRefusal(draft), Failure(FailureKind::ModelNameMissing));
 }
 
 TEST(ModelDraft, AnInvalidEquationIsRefusedByItsName)
@@ -330,14 +329,18 @@ TEST(ModelDraft, AnInvalidEquationIsRefusedByItsName)
     draft.equations[0] = "a*y";
     draft.equations[1] = "x; system(\"rm\")";
     draft.equations[2] = "x";
-    const std::string refusal = draftRefusal(draft);
-    EXPECT_EQ(refusal.rfind("dy/dt", 0), 0u) << refusal;
+    const auto refusedEquation = [&] {
+        const auto refusal = draftRefusal(draft);
+        EXPECT_TRUE(!refusal || refusal->kind == FailureKind::EquationRefused);
+        return refusal ? refusal->equation : -1;
+    };
+    EXPECT_EQ(refusedEquation(), 1) << "dy/dt";
     // Equations beyond the dimension are not used and not checked.
     draft.equations[1] = "y";
     draft.equations[4] = "not checked (";
-    EXPECT_EQ(draftRefusal(draft), "");
+    EXPECT_EQ(draftRefusal(draft), std::nullopt);
     draft.dimension = 5;
-    EXPECT_EQ(draftRefusal(draft).rfind("dw/dt", 0), 0u);
+    EXPECT_EQ(refusedEquation(), 3) << "dw/dt";
 }
 
 TEST(ModelDraft, SavingStoresTheDraftAndWritesTheFileOnlyWhenItPasses)
@@ -360,7 +363,7 @@ TEST(ModelDraft, SavingStoresTheDraftAndWritesTheFileOnlyWhenItPasses)
     EXPECT_FALSE(saveDraft(draft, folder.file("Spiral.txt"), record, reporter));
     EXPECT_FALSE(fs::exists(folder.file("Spiral.txt")));
     EXPECT_EQ(record.ModelName, "");
-    EXPECT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.kinds(), std::vector<FailureKind>{FailureKind::EquationRefused});
 
     draft.equations[3] = "1";
     ASSERT_TRUE(saveDraft(draft, folder.file("Spiral.txt"), record, reporter));

@@ -8,7 +8,7 @@
 
 namespace {
 
-const std::string kListMessage = "リストファイルが開けません。ファイルを選択してください。";
+using Kinds = std::vector<FailureKind>;
 const std::string kHead =
     "#include <windows.h>\n#include <math.h>\n__declspec(dllexport) void WINAPI dllmain(void){}\n\n";
 
@@ -61,7 +61,7 @@ TEST_F(ModelList, CreateWritesTheHeadAndTruncates)
     ASSERT_TRUE(CreateList(list, reporter));
     EXPECT_EQ(readText(list), kHead);
     EXPECT_FALSE(CreateList(folder.file("missing/Eqnbank.c"), reporter));
-    EXPECT_EQ(reporter.messages, std::vector<std::string>{"リストファイルが開けません。"});
+    EXPECT_EQ(reporter.kinds(), Kinds{FailureKind::ListUncreatable});
 }
 
 TEST_F(ModelList, LorenzBlockIsWrittenByteForByte)
@@ -129,7 +129,7 @@ TEST_F(ModelList, ReplacingTheMiddleModelKeepsTheOthersByteForByte)
     const std::string newSecond = blockOf(after, "Second");
     EXPECT_EQ(after, kHead + blockOf(before, "First") + newSecond + blockOf(before, "Third"));
     EXPECT_NE(newSecond.find("\telse if(Dimension[0] == 3)\n\t\tSolution = w*4;\n"), std::string::npos);
-    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_TRUE(reporter.failures.empty());
 }
 
 TEST_F(ModelList, ReplacingMayRenameTheModel)
@@ -186,7 +186,7 @@ TEST_F(ModelList, ModelPathMatchesAfterResolvingRelativePaths)
     writeText(folder.file("Other.txt"), "Dimension = 3\n");
     ASSERT_TRUE(RemoveModel(list, "Other", ".\\Other.txt", reporter));
     EXPECT_EQ(readText(list), kHead);
-    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_TRUE(reporter.failures.empty());
 }
 
 TEST_F(ModelList, UnknownModelLeavesTheListUnchanged)
@@ -256,7 +256,7 @@ TEST_F(ModelList, ReadingAMissingListGivesNoEntries)
     EXPECT_FALSE(ReplaceModel(folder.file("absent.c"), lorenz("./Lorenz.txt"), "Lorenz",
                               "./Lorenz.txt", reporter));
     EXPECT_FALSE(RemoveModel(folder.file("absent.c"), "Lorenz", "./Lorenz.txt", reporter));
-    EXPECT_EQ(reporter.messages, (std::vector<std::string>{kListMessage, kListMessage}));
+    EXPECT_EQ(reporter.kinds(), (Kinds{FailureKind::ListUnreadable, FailureKind::ListUnreadable}));
 }
 
 TEST_F(ModelList, RefusedModelsWriteNothing)
@@ -267,24 +267,26 @@ TEST_F(ModelList, RefusedModelsWriteNothing)
     ModelRecord badEquation = makeModel("Bad", "./Bad.txt", 3, 3);
     badEquation.Function[1] = "x; } int evil(void) { return 0";
     EXPECT_FALSE(AppendModel(list, badEquation, reporter));
-    ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_NE(reporter.messages[0].find("dy/dt"), std::string::npos) << reporter.messages[0];
+    ASSERT_EQ(reporter.kinds(), Kinds{FailureKind::EquationRefused});
+    EXPECT_EQ(reporter.failures[0].equation, 1) << "dy/dt";
 
     ModelRecord badReplacement = lorenz("./Lorenz.txt");
     badReplacement.Function[2] = "x % 2";
     EXPECT_FALSE(ReplaceModel(list, badReplacement, "Lorenz", "./Lorenz.txt", reporter));
-    EXPECT_NE(reporter.messages.back().find("dz/dt"), std::string::npos);
+    EXPECT_EQ(reporter.failures.back().equation, 2) << "dz/dt";
 
     EXPECT_FALSE(AppendModel(list, makeModel("2ab", "./2ab.txt", 3, 0), reporter));
-    EXPECT_EQ(reporter.messages.back(),
-              "モデルの名前には半角英語を使用してください。２文字目以降は数字も可能です。");
     EXPECT_FALSE(AppendModel(list, makeModel("", "./x.txt", 3, 0), reporter));
     EXPECT_FALSE(AppendModel(list, makeModel("sin", "./sin.txt", 3, 0), reporter));
     EXPECT_FALSE(AppendModel(list, makeModel("double", "./double.txt", 3, 0), reporter));
     EXPECT_FALSE(AppendModel(list, makeModel("Lorenz", "./Lorenz3.txt", 3, 3), reporter))
         << "a second function of the same name would not compile";
     EXPECT_FALSE(AppendModel(list, makeModel("Injected", "./a.txt\n#include <stdio.h>", 3, 0), reporter));
-    EXPECT_EQ(reporter.messages.size(), 8u);
+    EXPECT_EQ(reporter.kinds(),
+              (Kinds{FailureKind::EquationRefused, FailureKind::EquationRefused,
+                     FailureKind::ModelNameInvalid, FailureKind::ModelNameInvalid,
+                     FailureKind::ModelNameReserved, FailureKind::ModelNameReserved,
+                     FailureKind::ModelNameTaken, FailureKind::ModelPathHasLineBreak}));
     EXPECT_EQ(readText(list), before);
 }
 
@@ -298,7 +300,7 @@ TEST_F(ModelList, FailedRewriteKeepsTheList)
         EXPECT_FALSE(RemoveModel(list, "First", "./First.txt", reporter));
         EXPECT_FALSE(AppendModel(list, makeModel("Third", "./Third.txt", 3, 2), reporter));
     }
-    EXPECT_EQ(reporter.messages, (std::vector<std::string>{kListMessage, kListMessage}));
+    EXPECT_EQ(reporter.kinds(), (Kinds{FailureKind::ListUnreadable, FailureKind::ListUnreadable}));
     EXPECT_EQ(readText(list), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Eqnbank.c"});
 }

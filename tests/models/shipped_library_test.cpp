@@ -153,7 +153,7 @@ TEST(ShippedModels, InstalledListNamesTheSixModelFiles)
         ASSERT_TRUE(record.Read(reporter)) << record.ModelFileDir;
         EXPECT_EQ(record.Dimension, model.dimension) << model.name;
         EXPECT_EQ(record.Parameter, model.parameterCount) << model.name;
-        EXPECT_EQ(checkModelEquations(record), "") << model.name;
+        EXPECT_EQ(checkModelEquations(record), std::nullopt) << model.name;
         for (int k = 0; k < record.Parameter; ++k) {
             EXPECT_LE(record.Parameter_Min[k], record.Parameter_Default[k]) << model.name << " " << k;
             EXPECT_LE(record.Parameter_Default[k], record.Parameter_Max[k]) << model.name << " " << k;

@@ -2,7 +2,7 @@
 // the stereo modes, the fallbacks when the screen cannot be switched, the
 // gap and parallax dialog and the rules of the display commands.
 #include "fake_display_settings.h"
-#include "models/reporter.h"
+#include "dialogs/shown_messages_reporter.h"
 #include "shell/command_ids.h"
 #include "shell/command_router.h"
 #include "shell/gap_parallax_dialog.h"
@@ -262,7 +262,7 @@ private:
     }
 
     CommandRouter router_;
-    CollectingReporter reporter_;
+    ShownMessagesReporter reporter_;
     std::unique_ptr<FakeDisplaySettings> screen_;
     std::unique_ptr<CMainFrame> frame_;
     int singleViewCalls_ = 0;

@@ -3,7 +3,7 @@
 // marks from the update rules, and the toolbar's images.
 #include "fake_display_settings.h"
 #include "menu_test_support.h"
-#include "models/reporter.h"
+#include "dialogs/shown_messages_reporter.h"
 #include "shell/command_actions.h"
 #include "shell/command_ids.h"
 #include "shell/command_router.h"
@@ -220,7 +220,7 @@ private:
         menu->close();
     }
 
-    CollectingReporter reporter_;
+    ShownMessagesReporter reporter_;
     std::unique_ptr<FakeDisplaySettings> screen_;
     std::unique_ptr<CommandRouter> router_;
     std::unique_ptr<CMainFrame> frame_;

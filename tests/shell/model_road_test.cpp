@@ -11,7 +11,7 @@
 #include "dialogs/model_editor_dialog.h"
 #include "dialogs/model_list_dialog.h"
 #include "dialogs/sampling_dialog.h"
-#include "models/reporter.h"
+#include "dialogs/shown_messages_reporter.h"
 #include "shell/attrava_app.h"
 #include "shell/command_ids.h"
 #include "shell/japanese_font.h"
@@ -500,7 +500,7 @@ private:
 
     std::unique_ptr<ProgramFolder> program_;
     std::unique_ptr<FakeDisplaySettings> screen_;
-    CollectingReporter reporter_;
+    ShownMessagesReporter reporter_;
     std::unique_ptr<CAttravaApp> app_;
 };
 

@@ -7,7 +7,7 @@
 #include "fake_display_settings.h"
 #include "menu_test_support.h"
 #include "orbit_picture.h"
-#include "models/reporter.h"
+#include "dialogs/shown_messages_reporter.h"
 #include "shell/attrava_app.h"
 #include "shell/command_ids.h"
 #include "shell/splash_window.h"
@@ -411,7 +411,7 @@ private:
     std::unique_ptr<QTemporaryDir> folder_;
     std::string programFolder_;
     std::unique_ptr<FakeDisplaySettings> screen_;
-    CollectingReporter reporter_;
+    ShownMessagesReporter reporter_;
     std::unique_ptr<CAttravaApp> program_;
 };
 
