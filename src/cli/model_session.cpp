@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -127,11 +126,6 @@ bool ModelSession::open(const std::string& modelFile, const ModelOptions& option
                              "valid model name: use letters, digits and '_', not starting with a digit");
         return false;
     }
-    if (!std::ifstream(file).is_open() || fs::is_directory(file)) {
-        reporter.showMessage("cannot read the model file " + modelFile);
-        return false;
-    }
-
     ModelRecord& record = engine.recordEdited;
     std::error_code ec;
     record.ModelFileDir = fs::absolute(file, ec).string();
@@ -149,10 +143,10 @@ bool ModelSession::open(const std::string& modelFile, const ModelOptions& option
     const ModelLibraryPaths paths = computeLibraryPaths(folder.path(), listPath);
     const CompileResult compiled = Compile(paths);
     if (!compiled.ok) {
-        std::string diagnostics = compiled.diagnostics;
-        while (!diagnostics.empty() && (diagnostics.back() == '\n' || diagnostics.back() == '\r'))
-            diagnostics.pop_back();
-        reporter.showMessage("compiling the model failed:\n" + diagnostics);
+        Failure failure{FailureKind::CompileFailed};
+        failure.name = name;
+        failure.detail = compiled.diagnostics;
+        reporter.report(failure);
         return false;
     }
 
@@ -160,7 +154,10 @@ bool ModelSession::open(const std::string& modelFile, const ModelOptions& option
     engine.Release();
     std::string error;
     if (!engine.Bind(paths.libraryPath, &error)) {
-        reporter.showMessage("cannot bind the model function " + name + ": " + error);
+        Failure failure{FailureKind::BindFailed, paths.libraryPath};
+        failure.name = name;
+        failure.detail = error;
+        reporter.report(failure);
         return false;
     }
     engine.loadParameters();

@@ -11,13 +11,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <string_view>
 
 namespace {
-
-constexpr std::string_view kModelFileMessage =
-    "モデルファイルが開けません。ファイルを選択してください。";
 
 // Leading white space and a "+" sign, which the number parsers below do not take.
 std::string_view skipToNumber(std::string_view text)
@@ -102,9 +100,10 @@ bool dimensionsInRange(const ModelRecord& record)
            record.Parameter <= kMaxParameters;
 }
 
-// Reads the pieces of an open model file into record. False when the file
-// holds a Dimension or Parameter the record cannot hold.
-bool readModelFile(std::FILE* file, ModelRecord& record)
+// Reads the pieces of an open model file into record. Says why it failed
+// when the file holds a Dimension or Parameter the record cannot hold, or a
+// sampling interval that is not a positive number.
+std::optional<FailureKind> readModelFile(std::FILE* file, ModelRecord& record)
 {
     TextPieceReader reader(file);
     std::string line;
@@ -114,7 +113,7 @@ bool readModelFile(std::FILE* file, ModelRecord& record)
         if (auto value = valueOf(line, "Parameter = "))
             record.Parameter = parseInt(*value);
         if (!dimensionsInRange(record))
-            return false;
+            return FailureKind::ModelFileBadCounts;
         if (valueOf(line, "Function")) {
             // At end of file the remaining equations repeat the last piece read.
             for (int k = 0; k < record.Dimension; ++k) {
@@ -147,7 +146,11 @@ bool readModelFile(std::FILE* file, ModelRecord& record)
         if (auto value = valueOf(line, "Phase_Space_Position = "))
             readValueList(*value, record.Phase_Space_Position.c, 3);
     }
-    return true;
+    if (std::ferror(file))
+        return FailureKind::ModelFileUnreadable;
+    if (!isUsableSamplingInterval(record.Sampling_Interval))
+        return FailureKind::SamplingIntervalInvalid;
+    return std::nullopt;
 }
 
 std::string fixed(double value, int decimals)
@@ -156,6 +159,24 @@ std::string fixed(double value, int decimals)
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return std::string(buffer, result.ptr);
+}
+
+// The interval as "%lf" writes it when that reads back as the same value (so
+// the usual intervals keep their six decimals), else the shortest plain
+// decimal that does: an interval of 1e-7 must not be stored as 0.000000.
+std::string intervalText(double value)
+{
+    const std::string six = fixed(value, 6);
+    double back = 0.0;
+    if (parseDouble(six, back) && back == value)
+        return six;
+    char buffer[400];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    const std::string shortest(buffer, result.ptr);
+    if (shortest.size() < TextPieceReader::kMaxPiece / 2)
+        return shortest;
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
 std::string valueLine(std::string_view key, const double* values, int count)
@@ -180,7 +201,7 @@ std::string modelFileText(const ModelRecord& record)
     for (int k = 0; k < record.Dimension; ++k)
         text += record.Function[k] + '\n';
     text += valueLine("Setting = ", record.Setting.c, record.Dimension);
-    text += "Sampling_Interval = " + fixed(record.Sampling_Interval, 6) + '\n';
+    text += "Sampling_Interval = " + intervalText(record.Sampling_Interval) + '\n';
     text += "Sampling_Point = " + std::to_string(record.Sampling_Point) + '\n';
     text += "Auto_Sampling_Interval_Flag = " + std::to_string(record.Auto_Sampling_Interval_Flag) + '\n';
     text += "Auto_Sampling_Interval_Upsilon = " + fixed(record.Auto_Sampling_Interval_Upsilon, 10) + '\n';
@@ -198,12 +219,21 @@ std::string modelFileText(const ModelRecord& record)
 
 }  // namespace
 
+bool isUsableSamplingInterval(double interval)
+{
+    return interval > 0.0 && std::isfinite(interval);
+}
+
 bool ModelRecord::Read(Reporter& reporter)
 {
     FileHandle file = openForReading(withSlashes(ModelFileDir));
     ModelRecord read = *this;
-    if (!file || !readModelFile(file.get(), read)) {
-        reporter.showMessage(kModelFileMessage);
+    const std::optional<FailureKind> failed =
+        file ? readModelFile(file.get(), read) : FailureKind::ModelFileUnreadable;
+    if (failed) {
+        Failure failure{*failed, ModelFileDir};
+        failure.value = read.Sampling_Interval;
+        reporter.report(failure);
         return false;
     }
     *this = read;
@@ -214,7 +244,7 @@ bool ModelRecord::Write(Reporter& reporter) const
 {
     if (ModelFileDir.empty() || !dimensionsInRange(*this) ||
         !replaceFileContents(withSlashes(ModelFileDir), modelFileText(*this))) {
-        reporter.showMessage(kModelFileMessage);
+        reporter.report({FailureKind::ModelFileUnwritable, ModelFileDir});
         return false;
     }
     return true;

@@ -19,6 +19,9 @@ constexpr char variableLetter(int k) { return "xyzwvu"[k]; }
 // Parameter letter of index k: a .. j.
 constexpr char parameterLetter(int k) { return static_cast<char>('a' + k); }
 
+// Whether an orbit can be sampled with this interval: a positive, finite number.
+bool isUsableSamplingInterval(double interval);
+
 class ModelRecord {
 public:
     // Every field at its default; Basis_Axis_Mode and Color_Axis_Number come from
@@ -28,8 +31,10 @@ public:
     // Display_Scale 10.0 and Dimension 3; construction calls it last.
     void reset();
 
-    // Model file reading and writing at ModelFileDir. On failure the message is
-    // reported, false is returned and the record (or the file) is unchanged.
+    // Model file reading and writing at ModelFileDir. On failure the failure
+    // is reported, false is returned and the record (or the file) is
+    // unchanged. A file whose sampling interval is not a positive number is
+    // refused.
     bool Read(Reporter& reporter);
     bool Write(Reporter& reporter) const;
 

@@ -4,13 +4,19 @@
 #include <cerrno>
 #include <filesystem>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 FileHandle openForReading(const std::string& path)
 {
-    return FileHandle(std::fopen(path.c_str(), "rb"));
+    FileHandle file(std::fopen(path.c_str(), "rb"));
+    // A folder opens for reading but yields no bytes; it is no file to read.
+    struct stat status {};
+    if (file && (::fstat(::fileno(file.get()), &status) != 0 || S_ISDIR(status.st_mode)))
+        file.reset();
+    return file;
 }
 
 bool TextPieceReader::next(std::string& piece)

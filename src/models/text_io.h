@@ -13,7 +13,7 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens path for reading; null when it cannot be opened.
+// Opens path for reading; null when it cannot be opened or is a folder.
 FileHandle openForReading(const std::string& path);
 
 // Reads a text file the way the model file and list formats are defined: at

@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::string kModelFileMessage = "モデルファイルが開けません。ファイルを選択してください。";
+using Kinds = std::vector<FailureKind>;
 
 ModelRecord lorenzRecord(const std::string& path)
 {
@@ -69,7 +69,7 @@ TEST(ModelFile, WriterProducesTheDocumentedLayout)
               "Display_Position = 0.000000,0.000000,0.000000\n"
               "Phase_Space_Sise = 1.000000\n"
               "Phase_Space_Position = 0.000000,0.000000,0.000000\n");
-    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_TRUE(reporter.failures.empty());
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Lorenz.txt"});
 }
 
@@ -108,26 +108,57 @@ TEST(ModelFile, RoundTripRestoresEveryStoredField)
     expectSameStoredFields(written, read);
     EXPECT_EQ(read.ModelName, "KeptName");
     EXPECT_EQ(read.validPointCount, 99);
-    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_TRUE(reporter.failures.empty());
 }
 
-TEST(ModelFile, SixDecimalsLoseTinyValuesButTheAccuracyKeepsTen)
+TEST(ModelFile, TinyIntervalsReadBackUnchangedAndTheAccuracyKeepsTenDecimals)
 {
     TempFolder folder;
     CollectingReporter reporter;
     ModelRecord record = lorenzRecord(folder.file("m.txt"));
-    record.Sampling_Interval = 1e-7;
     record.Auto_Sampling_Interval_Upsilon = 1e-9;
-    ASSERT_TRUE(record.Write(reporter));
-    const std::string text = readText(record.ModelFileDir);
-    EXPECT_NE(text.find("Sampling_Interval = 0.000000\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("Auto_Sampling_Interval_Upsilon = 0.0000000010\n"), std::string::npos) << text;
+    for (const double interval : {1e-7, 1e-11, 0.1 + 0.2, 1.0 / 3.0, 1e-300}) {
+        record.Sampling_Interval = interval;
+        ASSERT_TRUE(record.Write(reporter));
+        const std::string text = readText(record.ModelFileDir);
+        EXPECT_NE(text.find("Auto_Sampling_Interval_Upsilon = 0.0000000010\n"), std::string::npos)
+            << text;
 
-    ModelRecord read;
-    read.ModelFileDir = record.ModelFileDir;
-    ASSERT_TRUE(read.Read(reporter));
-    EXPECT_EQ(read.Sampling_Interval, 0.0);
-    EXPECT_NEAR(read.Auto_Sampling_Interval_Upsilon, 1e-9, 1e-20);
+        ModelRecord read;
+        read.ModelFileDir = record.ModelFileDir;
+        ASSERT_TRUE(read.Read(reporter)) << text;
+        EXPECT_EQ(read.Sampling_Interval, interval) << text;
+        EXPECT_NEAR(read.Auto_Sampling_Interval_Upsilon, 1e-9, 1e-20);
+    }
+    record.Sampling_Interval = 1e-7;
+    ASSERT_TRUE(record.Write(reporter));
+    EXPECT_NE(readText(record.ModelFileDir).find("Sampling_Interval = 0.0000001\n"), std::string::npos)
+        << "a plain decimal";
+}
+
+TEST(ModelFile, AnIntervalThatIsNotPositiveIsRefused)
+{
+    TempFolder folder;
+    for (const std::string interval : {"0.000000", "-0.01", "nan", "inf", "none"}) {
+        writeText(folder.file("m.txt"), "Dimension = 3\nParameter = 3\nFunction\nx\ny\nz\n"
+                                        "Sampling_Interval = " + interval + "\n");
+        CollectingReporter reporter;
+        ModelRecord record = lorenzRecord(folder.file("m.txt"));
+        const ModelRecord before = record;
+        EXPECT_FALSE(record.Read(reporter)) << interval;
+        ASSERT_EQ(reporter.kinds(), Kinds{FailureKind::SamplingIntervalInvalid}) << interval;
+        EXPECT_EQ(reporter.failures[0].path, folder.file("m.txt"));
+        expectSameStoredFields(before, record);
+    }
+}
+
+TEST(ModelFile, AFolderIsNoModelFile)
+{
+    TempFolder folder;
+    CollectingReporter reporter;
+    ModelRecord record = lorenzRecord(folder.file(""));
+    EXPECT_FALSE(record.Read(reporter));
+    EXPECT_EQ(reporter.kinds(), Kinds{FailureKind::ModelFileUnreadable});
 }
 
 TEST(ModelFile, ShortValueListsRepeatTheirLastValue)
@@ -238,7 +269,7 @@ TEST(ModelFile, OutOfRangeCountsAreRefusedAndTheRecordKept)
         ModelRecord record = lorenzRecord(folder.file("bad.txt"));
         const ModelRecord before = record;
         EXPECT_FALSE(record.Read(reporter)) << header;
-        EXPECT_EQ(reporter.messages, std::vector<std::string>{kModelFileMessage}) << header;
+        EXPECT_EQ(reporter.kinds(), Kinds{FailureKind::ModelFileBadCounts}) << header;
         expectSameStoredFields(before, record);
     }
 }
@@ -250,7 +281,7 @@ TEST(ModelFile, MissingFileIsReportedAndNothingChanges)
     ModelRecord record = lorenzRecord(folder.file("absent.txt"));
     const ModelRecord before = record;
     EXPECT_FALSE(record.Read(reporter));
-    EXPECT_EQ(reporter.messages, std::vector<std::string>{kModelFileMessage});
+    EXPECT_EQ(reporter.kinds(), Kinds{FailureKind::ModelFileUnreadable});
     expectSameStoredFields(before, record);
 }
 
@@ -267,13 +298,13 @@ TEST(ModelFile, FailedWriteKeepsThePreviousFile)
         const FileSizeLimit limit(64);
         EXPECT_FALSE(record.Write(reporter));
     }
-    EXPECT_EQ(reporter.messages, std::vector<std::string>{kModelFileMessage});
+    EXPECT_EQ(reporter.kinds(), Kinds{FailureKind::ModelFileUnwritable});
     EXPECT_EQ(readText(record.ModelFileDir), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"m.txt"}) << "no temporary file is left";
 
     record.ModelFileDir = folder.file("no-such-folder/m.txt");
     EXPECT_FALSE(record.Write(reporter));
-    EXPECT_EQ(reporter.messages.size(), 2u);
+    EXPECT_EQ(reporter.failures.size(), 2u);
 }
 
 }  // namespace
