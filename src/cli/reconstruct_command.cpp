@@ -16,7 +16,8 @@ void printUsage(std::FILE* out)
                  "Reads the numbers of DATA_FILE (separated by white space) and writes the\n"
                  "delay vectors (s[k], s[k+T], ..., s[k+(M-1)T]), one per line, with 17\n"
                  "significant digits. Reading stops at the first item that is not a number\n"
-                 "in the chosen format, keeping the values before it.\n%s"
+                 "in the chosen format or not a finite one (nan, inf), keeping the values\n"
+                 "before it.\n%s"
                  "  --out FILE      write the vectors to FILE instead of standard output\n",
                  kSeriesOptionsUsage);
 }

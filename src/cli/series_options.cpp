@@ -66,7 +66,13 @@ bool loadReconstructedSeries(std::string_view command, const std::string& dataFi
     if (!read.opened)
         return false;
     if (read.stoppedAtBadItem) {
-        if (read.badItemText.empty())
+        if (read.badItemNotFinite)
+            std::fprintf(stderr,
+                         "attrava-cli %s: reading stopped at value %ld: \"%s\" is not a finite "
+                         "number and non-finite values are refused; %d values kept\n",
+                         name.c_str(), read.badItemIndex + 1, read.badItemText.c_str(),
+                         record.seriesCount);
+        else if (read.badItemText.empty())
             std::fprintf(stderr,
                          "attrava-cli %s: reading stopped at value %ld: the file ends inside a "
                          "time-data pair; %d values kept\n",

@@ -23,6 +23,9 @@ struct SeriesReadResult {
     // the 0-based index of the value that could not be read, and its text
     // (empty when the file ends inside a time-data pair).
     bool stoppedAtBadItem = false;
+    // The item is a number but not a finite one ("nan", "inf", 1e999), which
+    // a series refuses.
+    bool badItemNotFinite = false;
     long badItemIndex = 0;
     std::string badItemText;
 };

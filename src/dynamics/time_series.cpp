@@ -5,9 +5,11 @@
 // series is one number (data only) or a time-data pair whose time is
 // discarded; integers and reals are converted as by "%d" and "%lf", without
 // depending on the process locale. Reading stops at the first item the chosen
-// layout cannot convert, keeping what was read before it.
+// layout cannot convert, or at a real that is not finite ("nan", "inf", or
+// one beyond the range of a double), keeping what was read before it.
 #include "dynamics/dynamics_engine.h"
 #include "models/reporter.h"
+#include "models/text_io.h"
 
 #include <algorithm>
 #include <charconv>
@@ -28,10 +30,6 @@ bool isSpace(int c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // Hands out one number at a time from a buffered file, the way scanf
 // conversions consume it: white space is skipped, a number is read as far as
 // it goes, and what follows it (say ".5" after "1" under "%d") is the start of
@@ -40,7 +38,7 @@ class NumberScanner {
 public:
     explicit NumberScanner(std::FILE* file) : file_(file), buffer_(new char[kBufferSize]) {}
 
-    enum class Outcome { Value, End, Bad };
+    enum class Outcome { Value, End, Bad, NotFinite };
 
     // Reads the next number as an integer ("%d") or a real ("%lf").
     Outcome next(bool real, double& value)
@@ -55,14 +53,18 @@ public:
         const char* digits = (first != last && *first == '+') ? first + 1 : first;
         if (digits != first && digits != last && *digits == '-')
             return Outcome::Bad;
+        // "nan" and "inf" are numbers, but no series value: refused as such
+        // whichever layout the item was read with.
+        double realValue = 0.0;
+        const auto asReal = std::from_chars(digits, last, realValue);
+        if (asReal.ec == std::errc() && !std::isfinite(realValue))
+            return Outcome::NotFinite;
         const char* end = nullptr;
         if (real) {
-            double parsed = 0.0;
-            const auto result = std::from_chars(digits, last, parsed);
-            if (result.ec != std::errc() || !std::isfinite(parsed))
+            if (asReal.ec != std::errc())
                 return Outcome::Bad;
-            value = parsed;
-            end = result.ptr;
+            value = realValue;
+            end = asReal.ptr;
         } else {
             int parsed = 0;
             const auto result = std::from_chars(digits, last, parsed);
@@ -75,7 +77,7 @@ public:
         return Outcome::Value;
     }
 
-    // The text of the item the last Bad outcome stopped at.
+    // The text of the item the last Bad or NotFinite outcome stopped at.
     const std::string& pendingText() const { return token_; }
 
 private:
@@ -122,9 +124,9 @@ private:
 SeriesReadResult DynamicsEngine::readSeriesFile(Reporter& reporter)
 {
     SeriesReadResult result;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(recordInUse.seriesFile.c_str(), "r"));
+    FileHandle file = openForReading(recordInUse.seriesFile);
     if (!file) {
-        reporter.showMessage("データファイルが開けません。");
+        reporter.report({FailureKind::SeriesUnreadable, recordInUse.seriesFile});
         return result;
     }
     result.opened = true;
@@ -155,8 +157,9 @@ SeriesReadResult DynamicsEngine::readSeriesFile(Reporter& reporter)
             if (outcome == NumberScanner::Outcome::End)
                 break;
         }
-        if (outcome == NumberScanner::Outcome::Bad) {
+        if (outcome == NumberScanner::Outcome::Bad || outcome == NumberScanner::Outcome::NotFinite) {
             result.stoppedAtBadItem = true;
+            result.badItemNotFinite = outcome == NumberScanner::Outcome::NotFinite;
             result.badItemIndex = static_cast<long>(values.size());
             result.badItemText = scanner.pendingText();
             break;

@@ -196,7 +196,7 @@ TEST_F(AnalysisCommands, FailuresExitNonZeroWithAMessage)
     };
     const Case cases[] = {
         {"reconstruct '" + (work / "none.txt").string() + "' --dim 3 --delay 1",
-         "データファイルが開けません。"},
+         "cannot open the data file"},
         {"reconstruct '" + kOneToTen + "' --delay 1", "--dim and --delay are required"},
         {"reconstruct '" + kOneToTen + "' --dim 7 --delay 1", "invalid value for --dim"},
         {"reconstruct", "no data file given"},

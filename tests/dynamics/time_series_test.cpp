@@ -76,7 +76,7 @@ TEST_F(TimeSeriesTest, EachOfTheSixLayoutsKeepsTheDataValues)
         EXPECT_EQ(engine.recordInUse.seriesCount, static_cast<int>(c.expected.size())) << label;
     }
     EXPECT_EQ(engine.orbitReady, 1);
-    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_TRUE(reporter.failures.empty());
 }
 
 TEST_F(TimeSeriesTest, KeepsExactlySeriesLimitValues)
@@ -130,6 +130,22 @@ TEST_F(TimeSeriesTest, StopsAtAnItemTheFormatCannotConvert)
     }
 }
 
+TEST_F(TimeSeriesTest, NonFiniteValuesAreToldApartFromNonNumbers)
+{
+    // Data only, reals and integers; time-data pairs.
+    const std::pair<Layout, std::string> layouts[] = {
+        {{0, 1, 0}, "1 "}, {{0, 0, 0}, "1 "}, {{1, 1, 1}, "0 1 0 "}, {{1, 0, 0}, "0 1 0 "}};
+    for (const auto& [layout, before] : layouts) {
+        for (const std::string item : {"nan", "inf", "-inf", "+INF", "NaN"}) {
+            const SeriesReadResult result = read(before + item + " 0 3", layout);
+            EXPECT_TRUE(result.stoppedAtBadItem && result.badItemNotFinite) << item;
+            EXPECT_EQ(result.badItemText, item);
+            EXPECT_EQ(engine.series, std::vector<double>{1}) << item;
+        }
+    }
+    EXPECT_FALSE(read("0 1 0 abc", {1, 1, 1}).badItemNotFinite);
+}
+
 TEST_F(TimeSeriesTest, EmptyFileLeavesAnEmptySeriesAndTheReadyFlag)
 {
     read("1 2 3", {0, 0, 0});
@@ -154,10 +170,16 @@ TEST_F(TimeSeriesTest, UnopenableFileIsReportedAndChangesNothing)
                                         .string();
     const SeriesReadResult result = engine.readSeriesFile(reporter);
     EXPECT_FALSE(result.opened);
-    ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_EQ(reporter.messages[0], "データファイルが開けません。");
+    ASSERT_EQ(reporter.failures, std::vector<Failure>{Failure(FailureKind::SeriesUnreadable,
+                                                              engine.recordInUse.seriesFile)});
     EXPECT_EQ(engine.series, (std::vector<double>{4, 5, 6}));
     EXPECT_EQ(engine.recordInUse.seriesCount, 3);
+
+    // A folder opens for reading on this system, but it is no data file.
+    engine.recordInUse.seriesFile = ::testing::TempDir();
+    EXPECT_FALSE(engine.readSeriesFile(reporter).opened);
+    EXPECT_EQ(reporter.failures.size(), 2u);
+    EXPECT_EQ(engine.series, (std::vector<double>{4, 5, 6}));
 }
 
 TEST_F(TimeSeriesTest, BoundsSpanTheSeries)
