@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace {
@@ -18,11 +19,38 @@ void printUsage(std::FILE* out)
                  "usage: attrava-cli lyapunov MODEL_FILE [options] [--json]\n"
                  "Integrates the model and prints one line per exponent (the variable's\n"
                  "letter and the value) and a line \"DL\" with the Lyapunov dimension.\n"
-                 "A value that does not exist (diverged orbit, fewer than two points)\n"
-                 "prints as \"-\" (null in JSON).\n"
+                 "A value that does not exist (diverged orbit, fewer than two points, an\n"
+                 "exponent that is not a finite number) prints as \"-\" (null in JSON); the\n"
+                 "dimension exists only when every exponent does.\n"
                  "Options override the model file's values:\n%s"
                  "  --json          print one JSON object instead\n",
                  kModelOptionsUsage);
+}
+
+// The exponents and the dimension, each only when it exists: the spectrum was
+// measured and the value is a finite number; the dimension needs every
+// exponent.
+struct Measures {
+    std::optional<double> exponents[kMaxVariables];
+    std::optional<double> dimension;
+};
+
+Measures measuresOf(bool measured, const StateVector& spectrum, int n)
+{
+    Measures measures;
+    bool all = measured;
+    for (int k = 0; k < n; ++k) {
+        if (measured && std::isfinite(spectrum[k]))
+            measures.exponents[k] = spectrum[k];
+        else
+            all = false;
+    }
+    if (all) {
+        const double dimension = kaplanYorkeDimension(spectrum, n);
+        if (std::isfinite(dimension))
+            measures.dimension = dimension;
+    }
+    return measures;
 }
 
 // The shortest text that reads back as the same double; "null" when not finite.
@@ -35,22 +63,29 @@ std::string jsonNumber(double value)
     return std::string(text, result.ptr);
 }
 
-void printText(int n, bool exists, const StateVector& spectrum, double dimension)
+// "%.6f", or "-" for a value that does not exist.
+std::string textNumber(std::optional<double> value)
 {
-    for (int k = 0; k < n; ++k) {
-        if (exists)
-            std::printf("%c %.6f\n", variableLetter(k), spectrum[k]);
-        else
-            std::printf("%c -\n", variableLetter(k));
-    }
-    if (exists)
-        std::printf("DL %.6f\n", dimension);
-    else
-        std::printf("DL -\n");
+    if (!value)
+        return "-";
+    char text[400];
+    std::snprintf(text, sizeof text, "%.6f", *value);
+    return text;
 }
 
-void printJson(const DynamicsEngine& engine, bool exists, const StateVector& spectrum,
-               double dimension)
+std::string jsonValue(std::optional<double> value)
+{
+    return value ? jsonNumber(*value) : std::string("null");
+}
+
+void printText(int n, const Measures& measures)
+{
+    for (int k = 0; k < n; ++k)
+        std::printf("%c %s\n", variableLetter(k), textNumber(measures.exponents[k]).c_str());
+    std::printf("DL %s\n", textNumber(measures.dimension).c_str());
+}
+
+void printJson(const DynamicsEngine& engine, const Measures& measures)
 {
     const ModelRecord& record = engine.recordInUse;
     std::string json = "{\"model\": \"" + record.ModelName + "\", \"points\": " +
@@ -58,8 +93,8 @@ void printJson(const DynamicsEngine& engine, bool exists, const StateVector& spe
                        ", \"diverged\": " + (engine.diverged ? "true" : "false") +
                        ", \"spectrum\": [";
     for (int k = 0; k < record.Dimension; ++k)
-        json += (k > 0 ? ", " : "") + (exists ? jsonNumber(spectrum[k]) : std::string("null"));
-    json += "], \"dimension\": " + (exists ? jsonNumber(dimension) : std::string("null")) + "}";
+        json += (k > 0 ? ", " : "") + jsonValue(measures.exponents[k]);
+    json += "], \"dimension\": " + jsonValue(measures.dimension) + "}";
     std::printf("%s\n", json.c_str());
 }
 
@@ -96,13 +131,11 @@ int runLyapunovCommand(const CommandArguments& args)
         spectrum = engine.lyapunov(1);
         engine.lyapunovProgress = nullptr;
     }
-    const bool exists = engine.spectrumExists == 1;
-    const double dimension =
-        exists ? kaplanYorkeDimension(spectrum, engine.recordInUse.Dimension) : 0.0;
-
+    const int n = engine.recordInUse.Dimension;
+    const Measures measures = measuresOf(engine.spectrumExists == 1, spectrum, n);
     if (json)
-        printJson(engine, exists, spectrum, dimension);
+        printJson(engine, measures);
     else
-        printText(engine.recordInUse.Dimension, exists, spectrum, dimension);
+        printText(n, measures);
     return 0;
 }

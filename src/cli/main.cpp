@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -35,6 +36,9 @@ void printUsage(std::FILE* out)
 
 int main(int argc, char** argv)
 {
+    // The tool speaks English: the compiler it starts is to report in the
+    // plain C locale too, not in the user's language.
+    ::setenv("LC_ALL", "C", 1);
     if (argc < 2) {
         printUsage(stderr);
         return 2;

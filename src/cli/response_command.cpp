@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -18,14 +19,20 @@ void printUsage(std::FILE* out)
                  "Integrates the model and writes CSV: the header\n"
                  "point,lambda_x,lambda_y,...,DL and one row per orbit step, with the\n"
                  "running estimate of every exponent and of the Lyapunov dimension after\n"
-                 "that point.\n"
+                 "that point; a value that is not a finite number prints as \"-\".\n"
                  "Options override the model file's values:\n%s"
                  "  --out FILE      write the CSV to FILE instead of standard output\n",
                  kModelOptionsUsage);
 }
 
+// The shortest text that reads back as the same double; "-" for a value that
+// is not a finite number and so does not exist.
 void appendNumber(std::string& text, double value)
 {
+    if (!std::isfinite(value)) {
+        text += '-';
+        return;
+    }
     char digits[32];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
     text.append(digits, result.ptr);
