@@ -2,7 +2,7 @@
 // returns the process exit status (0 on success).
 #pragma once
 
-#include "cli/cli_args.h"
+#include "cli/tool_messages.h"
 
 int runOrbitCommand(const CommandArguments& args);
 int runLyapunovCommand(const CommandArguments& args);

@@ -1,6 +1,6 @@
 // attrava-cli lyapunov: integrates a model file and prints its Lyapunov
 // spectrum and Lyapunov (Kaplan-Yorke) dimension, as text or as JSON.
-#include "cli/command_line.h"
+#include "cli/output_file.h"
 #include "cli/commands.h"
 #include "cli/progress.h"
 #include "dynamics/kaplan_yorke.h"

@@ -5,7 +5,7 @@
 // file (orbit, and the analyses built on an orbit) starts from one.
 #pragma once
 
-#include "cli/cli_args.h"
+#include "cli/tool_messages.h"
 #include "dynamics/dynamics_engine.h"
 
 #include <string>

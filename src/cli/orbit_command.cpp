@@ -1,5 +1,5 @@
 // attrava-cli orbit: integrates a model file and writes the valid orbit points.
-#include "cli/command_line.h"
+#include "cli/output_file.h"
 #include "cli/commands.h"
 #include "cli/orbit_output.h"
 

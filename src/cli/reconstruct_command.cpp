@@ -1,6 +1,6 @@
 // attrava-cli reconstruct: reads a time-series file and writes its delay
 // reconstruction, one vector per line.
-#include "cli/command_line.h"
+#include "cli/output_file.h"
 #include "cli/commands.h"
 #include "cli/orbit_output.h"
 #include "cli/series_options.h"

@@ -1,6 +1,6 @@
 // attrava-cli recurrence: computes the recurrence matrix of a model's orbit or
 // of a reconstructed time series and writes its image as a binary PPM.
-#include "cli/command_line.h"
+#include "cli/output_file.h"
 #include "cli/commands.h"
 #include "cli/progress.h"
 #include "cli/series_options.h"

@@ -1,6 +1,6 @@
 // attrava-cli response: integrates a model file and writes the temporal
 // responses of the Lyapunov spectrum and dimension as CSV.
-#include "cli/command_line.h"
+#include "cli/output_file.h"
 #include "cli/commands.h"
 #include "cli/progress.h"
 

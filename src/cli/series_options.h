@@ -4,7 +4,7 @@
 // engine as a reconstructed orbit.
 #pragma once
 
-#include "cli/command_line.h"
+#include "cli/output_file.h"
 
 struct SeriesOptions {
     int dimension = 0;  // --dim M, 3..6 (0: not given)

@@ -1,4 +1,4 @@
-#include "cli/cli_args.h"
+#include "cli/tool_messages.h"
 
 #include <cerrno>
 #include <cmath>

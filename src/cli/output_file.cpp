@@ -1,4 +1,4 @@
-#include "cli/command_line.h"
+#include "cli/output_file.h"
 
 bool parseCommandLine(std::string_view command, const CommandArguments& args,
                       const OptionParser& parseOption, CommandLine& line, std::string& error)
