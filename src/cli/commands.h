@@ -1,11 +1,11 @@
-// The commands of attrava-cli. Each takes the arguments after its name and
-// returns the process exit status (0 on success).
+// The commands of attrava-cli. Each declares its subcommand on the tool: the
+// options it takes and the function that runs with them.
 #pragma once
 
-#include "cli/cli_args.h"
+#include "cli/cli_tool.h"
 
-int runOrbitCommand(const CommandArguments& args);
-int runLyapunovCommand(const CommandArguments& args);
-int runResponseCommand(const CommandArguments& args);
-int runReconstructCommand(const CommandArguments& args);
-int runRecurrenceCommand(const CommandArguments& args);
+void declareOrbitCommand(CliTool& tool);
+void declareLyapunovCommand(CliTool& tool);
+void declareResponseCommand(CliTool& tool);
+void declareReconstructCommand(CliTool& tool);
+void declareRecurrenceCommand(CliTool& tool);

@@ -1,7 +1,8 @@
 // attrava-cli lyapunov: integrates a model file and prints its Lyapunov
 // spectrum and Lyapunov (Kaplan-Yorke) dimension, as text or as JSON.
-#include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/model_session.h"
+#include "cli/option_checks.h"
 #include "cli/progress.h"
 #include "dynamics/kaplan_yorke.h"
 
@@ -13,19 +14,11 @@
 
 namespace {
 
-void printUsage(std::FILE* out)
-{
-    std::fprintf(out,
-                 "usage: attrava-cli lyapunov MODEL_FILE [options] [--json]\n"
-                 "Integrates the model and prints one line per exponent (the variable's\n"
-                 "letter and the value) and a line \"DL\" with the Lyapunov dimension.\n"
-                 "A value that does not exist (diverged orbit, fewer than two points, an\n"
-                 "exponent that is not a finite number) prints as \"-\" (null in JSON); the\n"
-                 "dimension exists only when every exponent does.\n"
-                 "Options override the model file's values:\n%s"
-                 "  --json          print one JSON object instead\n",
-                 kModelOptionsUsage);
-}
+struct LyapunovOptions {
+    std::string modelFile;
+    ModelOptions model;
+    bool json = false;
+};
 
 // The exponents and the dimension, each only when it exists: the spectrum was
 // measured and the value is a finite number; the dimension needs every
@@ -98,26 +91,10 @@ void printJson(const DynamicsEngine& engine, const Measures& measures)
     std::printf("%s\n", json.c_str());
 }
 
-}  // namespace
-
-int runLyapunovCommand(const CommandArguments& args)
+int runLyapunov(const LyapunovOptions& options)
 {
-    ModelOptions options;
-    bool json = false;
-    CommandLine line;
-    const auto parseOption = [&](const CommandArguments& a, std::size_t& i, std::string& e) {
-        if (a[i] == "--json") {
-            json = true;
-            return OptionOutcome::Taken;
-        }
-        return parseModelOption(a, i, options, e);
-    };
-    if (const auto status =
-            startCommand("lyapunov", args, parseOption, printUsage, "no model file given", line))
-        return *status;
-
     ModelSession session;
-    if (!session.open(line.file, options))
+    if (!session.open(options.modelFile, options.model))
         return 1;
     DynamicsEngine& engine = session.engine;
 
@@ -133,9 +110,25 @@ int runLyapunovCommand(const CommandArguments& args)
     }
     const int n = engine.recordInUse.Dimension;
     const Measures measures = measuresOf(engine.spectrumExists == 1, spectrum, n);
-    if (json)
+    if (options.json)
         printJson(engine, measures);
     else
         printText(n, measures);
     return 0;
+}
+
+}  // namespace
+
+void declareLyapunovCommand(CliTool& tool)
+{
+    auto [command, options] = tool.addCommand(
+        "lyapunov", "print the Lyapunov spectrum and dimension of a model", runLyapunov);
+    command.footer("Integrates the model and prints one line per exponent (the variable's\n"
+                   "letter and the value) and a line \"DL\" with the Lyapunov dimension.\n"
+                   "A value that does not exist (diverged orbit, fewer than two points, an\n"
+                   "exponent that is not a finite number) prints as \"-\" (null in JSON); the\n"
+                   "dimension exists only when every exponent does.");
+    addInputFile(command, options.modelFile, "MODEL_FILE", "the model file", true);
+    addModelOptions(command, options.model);
+    command.add_flag("--json", options.json, "print one JSON object instead");
 }

@@ -9,29 +9,7 @@
 
 namespace fs = std::filesystem;
 
-const char* const kModelOptionsUsage =
-    "  --points N      number of sampling points (1 to 10000000)\n"
-    "  --interval H    sampling interval (the initial one with --auto), H > 0\n"
-    "  --auto EPS      automatic sampling interval with accuracy EPS > 0\n"
-    "  --param a=V     value of parameter a (a .. j), repeatable\n"
-    "  --init x=V      initial value of variable x (x, y, z, w, v, u), repeatable\n";
-
 namespace {
-
-// The orbit arrays take 80 bytes per point; this keeps them under 1 GB.
-constexpr long kMaxPoints = 10000000;
-
-constexpr std::string_view kVariableLetters = "xyzwvu";
-constexpr std::string_view kParameterLetters = "abcdefghij";
-
-// "L=V" with L one of letters.
-bool parseAssignment(std::string_view text, std::string_view letters, char& letter, double& value)
-{
-    if (text.size() < 3 || text[1] != '=' || letters.find(text[0]) == std::string_view::npos)
-        return false;
-    letter = text[0];
-    return parseFiniteDouble(text.substr(2), value);
-}
 
 bool applyOptions(ModelRecord& record, const ModelOptions& options, Reporter& reporter)
 {
@@ -65,39 +43,6 @@ bool applyOptions(ModelRecord& record, const ModelOptions& options, Reporter& re
 }
 
 }  // namespace
-
-OptionOutcome parseModelOption(const CommandArguments& args, std::size_t& i,
-                               ModelOptions& options, std::string& error)
-{
-    const std::string& option = args[i];
-    if (option != "--points" && option != "--interval" && option != "--auto" &&
-        option != "--param" && option != "--init")
-        return OptionOutcome::NotModelOption;
-
-    std::string value;
-    if (!takeOptionValue(args, i, value, error))
-        return OptionOutcome::Invalid;
-    bool valid = false;
-    if (option == "--points") {
-        valid = parseIntInRange(value, 1, kMaxPoints, options.points);
-    } else if (option == "--interval") {
-        valid = parseFiniteDouble(value, options.interval) && options.interval > 0.0;
-    } else if (option == "--auto") {
-        valid = parseFiniteDouble(value, options.autoAccuracy) && options.autoAccuracy > 0.0;
-    } else {
-        const bool parameter = option == "--param";
-        char letter = 0;
-        double number = 0.0;
-        valid = parseAssignment(value, parameter ? kParameterLetters : kVariableLetters, letter, number);
-        if (valid)
-            (parameter ? options.parameters : options.initialValues).emplace_back(letter, number);
-    }
-    if (!valid) {
-        error = "invalid value for " + option + ": \"" + value + "\"";
-        return OptionOutcome::Invalid;
-    }
-    return OptionOutcome::Taken;
-}
 
 TemporaryFolder::~TemporaryFolder()
 {

@@ -5,31 +5,11 @@
 // file (orbit, and the analyses built on an orbit) starts from one.
 #pragma once
 
-#include "cli/cli_args.h"
+#include "cli/model_options.h"
+#include "cli/tool_messages.h"
 #include "dynamics/dynamics_engine.h"
 
 #include <string>
-#include <utility>
-#include <vector>
-
-// Overrides of the model file's values. Unset options keep the file's value.
-struct ModelOptions {
-    int points = 0;              // --points N (0: not given)
-    double interval = 0.0;       // --interval H (0: not given)
-    double autoAccuracy = 0.0;   // --auto EPS selects the automatic interval (0: not given)
-    std::vector<std::pair<char, double>> parameters;     // --param a=V
-    std::vector<std::pair<char, double>> initialValues;  // --init x=V
-};
-
-// The usage text of the options above, for the commands' help.
-extern const char* const kModelOptionsUsage;
-
-enum class OptionOutcome { NotModelOption, Taken, Invalid };
-
-// When args[i] is one of the model options, reads it (and its value, moving i
-// onto the value) into options. Invalid sets error.
-OptionOutcome parseModelOption(const CommandArguments& args, std::size_t& i,
-                               ModelOptions& options, std::string& error);
 
 // A folder under the system's temporary directory, removed with everything in
 // it when the object goes.

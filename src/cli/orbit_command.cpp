@@ -1,6 +1,8 @@
 // attrava-cli orbit: integrates a model file and writes the valid orbit points.
-#include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/model_session.h"
+#include "cli/option_checks.h"
+#include "cli/output_file.h"
 #include "cli/orbit_output.h"
 
 #include <chrono>
@@ -8,41 +10,22 @@
 
 namespace {
 
-void printOrbitUsage(std::FILE* out)
-{
-    std::fprintf(out,
-                 "usage: attrava-cli orbit MODEL_FILE [options] [--out FILE]\n"
-                 "Integrates the model of MODEL_FILE (its name is the file name without\n"
-                 "extension) and writes one line per valid orbit point: the used\n"
-                 "components with 17 significant digits, separated by one blank.\n"
-                 "Options override the model file's values:\n%s"
-                 "  --out FILE      write the points to FILE instead of standard output\n",
-                 kModelOptionsUsage);
-}
+struct OrbitOptions {
+    std::string modelFile;
+    ModelOptions model;
+    std::string outPath;
+};
 
 double secondsSince(std::chrono::steady_clock::time_point start)
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-}  // namespace
-
-int runOrbitCommand(const CommandArguments& args)
+int runOrbit(const OrbitOptions& options)
 {
     const auto started = std::chrono::steady_clock::now();
-    ModelOptions options;
-    std::string outPath;
-    CommandLine line;
-    const OptionParser parseOption = withOutputOption(
-        outPath, [&](const CommandArguments& a, std::size_t& i, std::string& e) {
-            return parseModelOption(a, i, options, e);
-        });
-    if (const auto status =
-            startCommand("orbit", args, parseOption, printOrbitUsage, "no model file given", line))
-        return *status;
-
     ModelSession session;
-    if (!session.open(line.file, options))
+    if (!session.open(options.modelFile, options.model))
         return 1;
 
     DynamicsEngine& engine = session.engine;
@@ -50,9 +33,9 @@ int runOrbitCommand(const CommandArguments& args)
     engine.computeOrbit();
     const double integrationSeconds = secondsSince(integrationStarted);
 
-    std::FILE* out = openOutput(outPath);
+    std::FILE* out = openOutput(options.outPath);
     if (out == nullptr)
-        return fail("orbit: cannot open the output file " + outPath);
+        return fail("orbit: cannot open the output file " + options.outPath);
     const ModelRecord& record = engine.recordInUse;
     const bool written = writeOrbitPoints(out, engine.orbit, record.validPointCount, record.Dimension);
     if (!closeOutput(out) || !written)
@@ -64,4 +47,19 @@ int runOrbitCommand(const CommandArguments& args)
                  engine.diverged ? "diverged" : "not diverged", integrationSeconds,
                  secondsSince(started));
     return 0;
+}
+
+}  // namespace
+
+void declareOrbitCommand(CliTool& tool)
+{
+    auto [command, options] =
+        tool.addCommand("orbit", "integrate a model file and print the orbit points", runOrbit);
+    command.footer("Integrates the model of MODEL_FILE (its name is the file name without\n"
+                   "extension) and writes one line per valid orbit point: the used\n"
+                   "components with 17 significant digits, separated by one blank.");
+    addInputFile(command, options.modelFile, "MODEL_FILE", "the model file", true);
+    addModelOptions(command, options.model);
+    addOutputOption(command, options.outPath, "FILE",
+                    "write the points to FILE instead of standard output");
 }

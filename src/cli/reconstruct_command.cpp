@@ -1,7 +1,8 @@
 // attrava-cli reconstruct: reads a time-series file and writes its delay
 // reconstruction, one vector per line.
-#include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/option_checks.h"
+#include "cli/output_file.h"
 #include "cli/orbit_output.h"
 #include "cli/series_options.h"
 
@@ -9,42 +10,22 @@
 
 namespace {
 
-void printUsage(std::FILE* out)
-{
-    std::fprintf(out,
-                 "usage: attrava-cli reconstruct DATA_FILE --dim M --delay T [options] [--out FILE]\n"
-                 "Reads the numbers of DATA_FILE (separated by white space) and writes the\n"
-                 "delay vectors (s[k], s[k+T], ..., s[k+(M-1)T]), one per line, with 17\n"
-                 "significant digits. Reading stops at the first item that is not a number\n"
-                 "in the chosen format or not a finite one (nan, inf), keeping the values\n"
-                 "before it.\n%s"
-                 "  --out FILE      write the vectors to FILE instead of standard output\n",
-                 kSeriesOptionsUsage);
-}
-
-}  // namespace
-
-int runReconstructCommand(const CommandArguments& args)
-{
-    SeriesOptions options;
+struct ReconstructOptions {
+    std::string dataFile;
+    SeriesOptions series;
     std::string outPath;
-    CommandLine line;
-    const OptionParser parseOption = withOutputOption(
-        outPath, [&](const CommandArguments& a, std::size_t& i, std::string& e) {
-            return parseSeriesOption(a, i, options, e);
-        });
-    if (const auto status =
-            startCommand("reconstruct", args, parseOption, printUsage, "no data file given", line))
-        return *status;
+};
 
+int runReconstruct(const ReconstructOptions& options)
+{
     StderrReporter reporter;
     DynamicsEngine engine;
-    if (!loadReconstructedSeries("reconstruct", line.file, options, engine, reporter))
+    if (!loadReconstructedSeries("reconstruct", options.dataFile, options.series, engine, reporter))
         return 1;
 
-    std::FILE* out = openOutput(outPath);
+    std::FILE* out = openOutput(options.outPath);
     if (out == nullptr)
-        return fail("reconstruct: cannot open the output file " + outPath);
+        return fail("reconstruct: cannot open the output file " + options.outPath);
     const ModelRecord& record = engine.recordInUse;
     const bool written =
         writeOrbitPoints(out, engine.orbit, record.validPointCount, record.Dimension);
@@ -53,4 +34,21 @@ int runReconstructCommand(const CommandArguments& args)
     std::fprintf(stderr, "attrava-cli reconstruct: %d values read, %d vectors\n", record.seriesCount,
                  record.validPointCount);
     return 0;
+}
+
+}  // namespace
+
+void declareReconstructCommand(CliTool& tool)
+{
+    auto [command, options] = tool.addCommand(
+        "reconstruct", "write the delay reconstruction of a time-series file", runReconstruct);
+    command.footer("Reads the numbers of DATA_FILE (separated by white space) and writes the\n"
+                   "delay vectors (s[k], s[k+T], ..., s[k+(M-1)T]), one per line, with 17\n"
+                   "significant digits. Reading stops at the first item that is not a number\n"
+                   "in the chosen format or not a finite one (nan, inf), keeping the values\n"
+                   "before it.");
+    addInputFile(command, options.dataFile, "DATA_FILE", "the time-series file", true);
+    addSeriesOptions(command, options.series);
+    addOutputOption(command, options.outPath, "FILE",
+                    "write the vectors to FILE instead of standard output");
 }

@@ -1,7 +1,9 @@
 // attrava-cli recurrence: computes the recurrence matrix of a model's orbit or
 // of a reconstructed time series and writes its image as a binary PPM.
-#include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/model_session.h"
+#include "cli/option_checks.h"
+#include "cli/output_file.h"
 #include "cli/progress.h"
 #include "cli/series_options.h"
 #include "dynamics/recurrence.h"
@@ -13,20 +15,14 @@ namespace {
 constexpr int kDefaultSize = 500;
 constexpr long kMaxSize = 5000;
 
-void printUsage(std::FILE* out)
-{
-    std::fprintf(out,
-                 "usage: attrava-cli recurrence MODEL_FILE [model options] [--size N] --out FILE.ppm\n"
-                 "       attrava-cli recurrence --series DATA_FILE --dim M --delay T\n"
-                 "                  [series options] [--size N] --out FILE.ppm\n"
-                 "Samples N points of the orbit (default %d; every point when there are\n"
-                 "fewer) and writes the N x N image of their distances: logarithmic colour\n"
-                 "scale above the diagonal, linear below, white diagonal. Prints N, the\n"
-                 "stride, and the smallest and largest distance dMin and dMax.\n"
-                 "Model options override the model file's values:\n%s"
-                 "Series options:\n%s",
-                 kDefaultSize, kModelOptionsUsage, kSeriesOptionsUsage);
-}
+struct RecurrenceOptions {
+    std::string modelFile;   // the orbit's source: a model file
+    std::string seriesPath;  // or a time series
+    ModelOptions model;
+    SeriesOptions series;
+    int size = kDefaultSize;
+    std::string outPath;
+};
 
 bool writePpm(const std::string& path, int size, const std::vector<unsigned char>& pixels)
 {
@@ -38,68 +34,70 @@ bool writePpm(const std::string& path, int size, const std::vector<unsigned char
     return closeOutput(out);
 }
 
-}  // namespace
-
-int runRecurrenceCommand(const CommandArguments& args)
+int runRecurrence(const RecurrenceOptions& options)
 {
-    ModelOptions modelOptions;
-    SeriesOptions seriesOptions;
-    std::string seriesPath, outPath, sizeText;
-    bool usedModelOptions = false, usedSeriesOptions = false;
-    CommandLine line;
-    const auto parseOption = [&](const CommandArguments& a, std::size_t& i, std::string& e) {
-        for (auto [name, value] : {std::pair{"--series", &seriesPath}, std::pair{"--out", &outPath},
-                                   std::pair{"--size", &sizeText}}) {
-            const OptionOutcome outcome = parseTextOption(a, i, name, *value, e);
-            if (outcome != OptionOutcome::NotModelOption)
-                return outcome;
-        }
-        OptionOutcome outcome = parseSeriesOption(a, i, seriesOptions, e);
-        if (outcome != OptionOutcome::NotModelOption) {
-            usedSeriesOptions = true;
-            return outcome;
-        }
-        outcome = parseModelOption(a, i, modelOptions, e);
-        usedModelOptions = usedModelOptions || outcome != OptionOutcome::NotModelOption;
-        return outcome;
-    };
-    if (const auto status =
-            startCommand("recurrence", args, parseOption, printUsage, "", line))
-        return *status;
-    if (line.file.empty() == seriesPath.empty()) {
-        printUsage(stderr);
-        return fail("recurrence: give either a model file or --series DATA_FILE");
-    }
-    if (seriesPath.empty() ? usedSeriesOptions : usedModelOptions)
-        return fail(seriesPath.empty() ? "recurrence: series options need --series"
-                                       : "recurrence: model options need a model file");
-    if (outPath.empty())
-        return fail("recurrence: --out FILE.ppm is required");
-    int size = kDefaultSize;
-    if (!sizeText.empty() && !parseIntInRange(sizeText, 1, kMaxSize, size))
-        return fail("recurrence: invalid value for --size: \"" + sizeText + "\" (1 to " +
-                    std::to_string(kMaxSize) + ")");
-
     StderrReporter reporter;
     ModelSession session;
     DynamicsEngine& engine = session.engine;
-    if (seriesPath.empty()) {
-        if (!session.open(line.file, modelOptions, reporter))
+    if (options.seriesPath.empty()) {
+        if (!session.open(options.modelFile, options.model, reporter))
             return 1;
         ProgressDisplay progress("recurrence");
         progress.stage("integrating");
         engine.computeOrbit();
-    } else if (!loadReconstructedSeries("recurrence", seriesPath, seriesOptions, engine, reporter)) {
+    } else if (!loadReconstructedSeries("recurrence", options.seriesPath, options.series, engine,
+                                        reporter)) {
         return 1;
     }
 
     RecurrenceMatrix matrix;
-    matrix.compute(engine, size);
+    matrix.compute(engine, options.size);
     if (matrix.N == 0)
         return fail("recurrence: the orbit has no valid points");
-    if (!writePpm(outPath, matrix.N, renderRecurrenceImage(matrix)))
-        return fail("recurrence: cannot write the image " + outPath);
+    if (!writePpm(options.outPath, matrix.N, renderRecurrenceImage(matrix)))
+        return fail("recurrence: cannot write the image " + options.outPath);
     std::printf("N %d\nstride %d\ndMin %.6e\ndMax %.6e\n", matrix.N, matrix.stride, matrix.dMin,
                 matrix.dMax);
     return 0;
+}
+
+// A model file and a time series are two sources of one orbit: exactly one
+// is given, with only the options of its kind.
+void refuseMixedSources(const CLI::App& command, const RecurrenceOptions& options)
+{
+    const bool fromSeries = !options.seriesPath.empty();
+    if (options.modelFile.empty() != fromSeries)
+        refuseArguments("give either a model file or --series DATA_FILE");
+    if (!fromSeries && anyOptionGiven(command, kSeriesOptionsGroup))
+        refuseArguments("series options need --series");
+    if (fromSeries && anyOptionGiven(command, kModelOptionsGroup))
+        refuseArguments("model options need a model file");
+}
+
+}  // namespace
+
+void declareRecurrenceCommand(CliTool& tool)
+{
+    auto [command, options] = tool.addCommand(
+        "recurrence", "write the recurrence plot of a model or series (PPM)", runRecurrence);
+    command.footer("Forms: attrava-cli recurrence MODEL_FILE [model options] [--size N] --out FILE.ppm\n"
+                   "       attrava-cli recurrence --series DATA_FILE --dim M --delay T\n"
+                   "                  [series options] [--size N] --out FILE.ppm\n"
+                   "Samples N points of the orbit (default " + std::to_string(kDefaultSize) +
+                   "; every point when there are\n"
+                   "fewer) and writes the N x N image of their distances: logarithmic colour\n"
+                   "scale above the diagonal, linear below, white diagonal. Prints N, the\n"
+                   "stride, and the smallest and largest distance dMin and dMax.");
+    addInputFile(command, options.modelFile, "MODEL_FILE", "the model file", false);
+    command.add_option("--series", options.seriesPath, "the time-series file instead of a model")
+        ->type_name("DATA_FILE");
+    addWholeNumber(command, "--size", options.size, 1, kMaxSize,
+                   "number of orbit points in the image (default " + std::to_string(kDefaultSize) + ")")
+        ->type_name("N");
+    addOutputOption(command, options.outPath, "FILE.ppm", "the image file")->required();
+    addModelOptions(command, options.model);
+    addSeriesOptions(command, options.series);
+    command.final_callback([parser = &command, checked = &options] {
+        refuseMixedSources(*parser, *checked);
+    });
 }

@@ -1,7 +1,9 @@
 // attrava-cli response: integrates a model file and writes the temporal
 // responses of the Lyapunov spectrum and dimension as CSV.
-#include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/model_session.h"
+#include "cli/option_checks.h"
+#include "cli/output_file.h"
 #include "cli/progress.h"
 
 #include <algorithm>
@@ -12,18 +14,11 @@
 
 namespace {
 
-void printUsage(std::FILE* out)
-{
-    std::fprintf(out,
-                 "usage: attrava-cli response MODEL_FILE [options] [--out FILE]\n"
-                 "Integrates the model and writes CSV: the header\n"
-                 "point,lambda_x,lambda_y,...,DL and one row per orbit step, with the\n"
-                 "running estimate of every exponent and of the Lyapunov dimension after\n"
-                 "that point; a value that is not a finite number prints as \"-\".\n"
-                 "Options override the model file's values:\n%s"
-                 "  --out FILE      write the CSV to FILE instead of standard output\n",
-                 kModelOptionsUsage);
-}
+struct ResponseOptions {
+    std::string modelFile;
+    ModelOptions model;
+    std::string outPath;
+};
 
 // The shortest text that reads back as the same double; "-" for a value that
 // is not a finite number and so does not exist.
@@ -38,23 +33,10 @@ void appendNumber(std::string& text, double value)
     text.append(digits, result.ptr);
 }
 
-}  // namespace
-
-int runResponseCommand(const CommandArguments& args)
+int runResponse(const ResponseOptions& options)
 {
-    ModelOptions options;
-    std::string outPath;
-    CommandLine line;
-    const OptionParser parseOption = withOutputOption(
-        outPath, [&](const CommandArguments& a, std::size_t& i, std::string& e) {
-            return parseModelOption(a, i, options, e);
-        });
-    if (const auto status =
-            startCommand("response", args, parseOption, printUsage, "no model file given", line))
-        return *status;
-
     ModelSession session;
-    if (!session.open(line.file, options))
+    if (!session.open(options.modelFile, options.model))
         return 1;
     DynamicsEngine& engine = session.engine;
 
@@ -68,9 +50,9 @@ int runResponseCommand(const CommandArguments& args)
         engine.lyapunovProgress = nullptr;
     }
 
-    std::FILE* out = openOutput(outPath);
+    std::FILE* out = openOutput(options.outPath);
     if (out == nullptr)
-        return fail("response: cannot open the output file " + outPath);
+        return fail("response: cannot open the output file " + options.outPath);
     const int n = engine.recordInUse.Dimension;
     std::string text = "point";
     for (int k = 0; k < n; ++k)
@@ -91,4 +73,20 @@ int runResponseCommand(const CommandArguments& args)
     if (!closeOutput(out))
         return fail("response: writing the CSV failed");
     return 0;
+}
+
+}  // namespace
+
+void declareResponseCommand(CliTool& tool)
+{
+    auto [command, options] = tool.addCommand(
+        "response", "write the temporal responses of spectrum and dimension (CSV)", runResponse);
+    command.footer("Integrates the model and writes CSV: the header\n"
+                   "point,lambda_x,lambda_y,...,DL and one row per orbit step, with the\n"
+                   "running estimate of every exponent and of the Lyapunov dimension after\n"
+                   "that point; a value that is not a finite number prints as \"-\".");
+    addInputFile(command, options.modelFile, "MODEL_FILE", "the model file", true);
+    addModelOptions(command, options.model);
+    addOutputOption(command, options.outPath, "FILE",
+                    "write the CSV to FILE instead of standard output");
 }

@@ -1,14 +1,10 @@
 #include "cli/series_options.h"
 
+#include "cli/option_checks.h"
+
 #include <cstdio>
 
-const char* const kSeriesOptionsUsage =
-    "  --dim M         reconstruction dimension, 3 to 6 (required)\n"
-    "  --delay T       delay in samples, 1 or more (required)\n"
-    "  --time-column   each item is a time value followed by a data value\n"
-    "  --real-data     data values are reals (default: integers)\n"
-    "  --real-time     time values are reals (default: integers)\n"
-    "  --limit N       keep at most N values (default 100000)\n";
+const char* const kSeriesOptionsGroup = "Series options";
 
 namespace {
 
@@ -16,35 +12,32 @@ constexpr long kMaxSeriesValues = 100000000;
 
 }  // namespace
 
-OptionOutcome parseSeriesOption(const CommandArguments& args, std::size_t& i,
-                                SeriesOptions& options, std::string& error)
+void addSeriesOptions(CLI::App& command, SeriesOptions& options)
 {
-    const std::string& option = args[i];
-    int* flag = option == "--time-column" ? &options.storageForm
-                : option == "--real-data" ? &options.dataFormat
-                : option == "--real-time" ? &options.timeFormat
-                                          : nullptr;
-    if (flag != nullptr) {
-        *flag = 1;
-        return OptionOutcome::Taken;
-    }
-    int* number = option == "--dim" ? &options.dimension
-                  : option == "--delay" ? &options.delay
-                  : option == "--limit" ? &options.limit
-                                        : nullptr;
-    if (number == nullptr)
-        return OptionOutcome::NotModelOption;
-    std::string value;
-    if (!takeOptionValue(args, i, value, error))
-        return OptionOutcome::Invalid;
-    const long low = option == "--dim" ? 3 : 1;
-    const long high = option == "--dim" ? kMaxVariables : kMaxSeriesValues;
-    if (!parseIntInRange(value, low, high, *number)) {
-        error = "invalid value for " + option + ": \"" + value + "\" (" + std::to_string(low) +
-                " to " + std::to_string(high) + ")";
-        return OptionOutcome::Invalid;
-    }
-    return OptionOutcome::Taken;
+    addWholeNumber(command, "--dim", options.dimension, 3, kMaxVariables,
+                   "reconstruction dimension, 3 to 6 (required)")
+        ->type_name("M")
+        ->group(kSeriesOptionsGroup);
+    addWholeNumber(command, "--delay", options.delay, 1, kMaxSeriesValues,
+                   "delay in samples, 1 or more (required)")
+        ->type_name("T")
+        ->group(kSeriesOptionsGroup);
+    command
+        .add_flag_callback("--time-column", [&options] { options.storageForm = 1; },
+                           "each item is a time value followed by a data value")
+        ->group(kSeriesOptionsGroup);
+    command
+        .add_flag_callback("--real-data", [&options] { options.dataFormat = 1; },
+                           "data values are reals (default: integers)")
+        ->group(kSeriesOptionsGroup);
+    command
+        .add_flag_callback("--real-time", [&options] { options.timeFormat = 1; },
+                           "time values are reals (default: integers)")
+        ->group(kSeriesOptionsGroup);
+    addWholeNumber(command, "--limit", options.limit, 1, kMaxSeriesValues,
+                   "keep at most N values (default 100000)")
+        ->type_name("N")
+        ->group(kSeriesOptionsGroup);
 }
 
 bool loadReconstructedSeries(std::string_view command, const std::string& dataFile,

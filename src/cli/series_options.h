@@ -4,7 +4,15 @@
 // engine as a reconstructed orbit.
 #pragma once
 
-#include "cli/command_line.h"
+#include "cli/tool_messages.h"
+#include "dynamics/dynamics_engine.h"
+
+#include <string>
+#include <string_view>
+
+namespace CLI {
+class App;
+}
 
 struct SeriesOptions {
     int dimension = 0;  // --dim M, 3..6 (0: not given)
@@ -15,10 +23,12 @@ struct SeriesOptions {
     int limit = 100000;   // --limit N: largest number of values kept
 };
 
-extern const char* const kSeriesOptionsUsage;
+// The help heading of these options, which also tells them apart from the
+// other options of a command.
+extern const char* const kSeriesOptionsGroup;
 
-OptionOutcome parseSeriesOption(const CommandArguments& args, std::size_t& i,
-                                SeriesOptions& options, std::string& error);
+// Declares the options above on command, storing into options.
+void addSeriesOptions(CLI::App& command, SeriesOptions& options);
 
 // Reads dataFile with the options' layout into engine.series and reconstructs
 // it into engine.orbit, sampling over every reconstructed vector. When an item

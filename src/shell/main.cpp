@@ -24,8 +24,10 @@
 
 int main(int argc, char** argv)
 {
-    // The summary needs no display, so it comes before the toolkit starts.
+    // The summary needs no display, so it comes before the toolkit's
+    // windowing starts.
     if (asksForHelp(std::vector<std::string>(argv + 1, argv + argc))) {
+        const QCoreApplication summary(argc, argv);
         std::cout << startOptionsUsage();
         return 0;
     }

@@ -1,5 +1,10 @@
 #include "shell/start_options.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -49,6 +54,90 @@ const T& entryOfView(const std::vector<T>& entries, int view)
     return entries[index];
 }
 
+QString text(const char* source)
+{
+    return QCoreApplication::translate("StartOptions", source);
+}
+
+// The program's options in the toolkit's parser, written with one dash or
+// two. The platform's embedding and automation options are taken out before
+// it: they are spelt in any case and may start with '/', which the parser
+// does not read.
+struct StartOptionParser {
+    QCommandLineParser parser;
+    const QCommandLineOption help{QStringList{"h", "help"}, text("show this summary")};
+    const QCommandLineOption model{
+        "model",
+        text("models of the current model list shown at start, one per view "
+             "(the last one also in every further view)"),
+        "NAME[,NAME...]"};
+    const QCommandLineOption viewCount{"view-count", text("number of views shown at start"),
+                                       "1|2|4|9"};
+    const QCommandLineOption presentation{
+        "presentation",
+        text("1 attractor structure, 3 velocity distribution, "
+             "5 local Lyapunov exponent distribution, one per view"),
+        "1|3|5[,...]"};
+    const QCommandLineOption colourAxis{
+        "colour-axis",
+        text("four-variable models: this component as colour, "
+             "the other three on Cartesian axes"),
+        "0..3"};
+    bool parsed = false;
+
+    StartOptionParser()
+    {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({help, model, viewCount, presentation, colourAxis});
+    }
+
+    // Parses arguments (without the program name), switching the splash off
+    // for a platform start option; gives what the parser was handed.
+    QStringList parse(const std::vector<std::string>& arguments, bool& splashEnabled)
+    {
+        QStringList given;
+        for (const std::string& argument : arguments) {
+            if (isPlatformStartOption(argument))
+                splashEnabled = false;
+            else
+                given.push_back(QString::fromStdString(argument));
+        }
+        parsed = parser.parse(QStringList{"attrava"} + given);
+        return given;
+    }
+
+    // Why the parser refused given: the first unknown option as it was
+    // written, a last option left without its value, or the parser's words.
+    QString refusal(const QStringList& given) const
+    {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return text("unknown argument: %1").arg(spellingOf(unknown.first(), given));
+        for (const QCommandLineOption* option : {&model, &viewCount, &presentation, &colourAxis})
+            if (!given.isEmpty() && option->names().contains(optionName(given.last())))
+                return text("%1 needs a value").arg(given.last());
+        return parser.errorText();
+    }
+
+private:
+    // "--name=value" and "-name" -> "name"
+    static QString optionName(const QString& argument)
+    {
+        QString name = argument.section('=', 0, 0);
+        while (name.startsWith('-'))
+            name.remove(0, 1);
+        return name;
+    }
+
+    static QString spellingOf(const QString& name, const QStringList& given)
+    {
+        for (const QString& argument : given)
+            if (argument.startsWith('-') && optionName(argument) == name)
+                return argument;
+        return "--" + name;
+    }
+};
+
 }  // namespace
 
 std::string StartOptions::modelOfView(int view) const
@@ -65,74 +154,69 @@ StartOptionsResult parseStartOptions(const std::vector<std::string>& arguments)
 {
     StartOptionsResult result;
     StartOptions& options = result.options;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (isPlatformStartOption(argument)) {
-            options.splashEnabled = false;
-            continue;
-        }
-        const bool takesValue = argument == "--model" || argument == "--view-count" ||
-                                argument == "--presentation" || argument == "--colour-axis";
-        if (!takesValue) {
-            result.error = "unknown argument: " + argument;
+    StartOptionParser start;
+    const QStringList given = start.parse(arguments, options.splashEnabled);
+    if (!start.parsed) {
+        result.error = start.refusal(given).toStdString();
+        return result;
+    }
+    const QStringList extra = start.parser.positionalArguments();
+    if (!extra.isEmpty()) {
+        result.error = text("unknown argument: %1").arg(extra.first()).toStdString();
+        return result;
+    }
+
+    const QString model = start.parser.value(start.model);
+    if (start.parser.isSet(start.model)) {
+        options.models = splitList(model.toStdString());
+        if (std::any_of(options.models.begin(), options.models.end(),
+                        [](const std::string& name) { return name.empty(); })) {
+            result.error = text("--model: empty model name in \"%1\"").arg(model).toStdString();
             return result;
         }
-        if (i + 1 >= arguments.size()) {
-            result.error = argument + " needs a value";
+    }
+    if (start.parser.isSet(start.viewCount)) {
+        const QString value = start.parser.value(start.viewCount);
+        const std::optional<int> count = wholeNumber(value.toStdString());
+        if (!count || (*count != 1 && *count != 2 && *count != 4 && *count != 9)) {
+            result.error = text("--view-count: 1, 2, 4 or 9, not \"%1\"").arg(value).toStdString();
             return result;
         }
-        const std::string& value = arguments[++i];
-        if (argument == "--model") {
-            options.models = splitList(value);
-            if (std::any_of(options.models.begin(), options.models.end(),
-                            [](const std::string& name) { return name.empty(); })) {
-                result.error = "--model: empty model name in \"" + value + "\"";
+        options.viewCount = *count;
+    }
+    if (start.parser.isSet(start.presentation)) {
+        for (const std::string& item : splitList(start.parser.value(start.presentation).toStdString())) {
+            const std::optional<int> mode = wholeNumber(item);
+            if (!mode || (*mode != 1 && *mode != 3 && *mode != 5)) {
+                result.error = text("--presentation: 1, 3 or 5, not \"%1\"")
+                                   .arg(QString::fromStdString(item))
+                                   .toStdString();
                 return result;
             }
-        } else if (argument == "--view-count") {
-            const std::optional<int> count = wholeNumber(value);
-            if (!count || (*count != 1 && *count != 2 && *count != 4 && *count != 9)) {
-                result.error = "--view-count: 1, 2, 4 or 9, not \"" + value + "\"";
-                return result;
-            }
-            options.viewCount = *count;
-        } else if (argument == "--presentation") {
-            options.presentationModes.clear();
-            for (const std::string& item : splitList(value)) {
-                const std::optional<int> mode = wholeNumber(item);
-                if (!mode || (*mode != 1 && *mode != 3 && *mode != 5)) {
-                    result.error = "--presentation: 1, 3 or 5, not \"" + item + "\"";
-                    return result;
-                }
-                options.presentationModes.push_back(*mode);
-            }
-        } else {
-            const std::optional<int> axis = wholeNumber(value);
-            if (!axis || *axis < 0 || *axis > 3) {
-                result.error = "--colour-axis: 0 to 3, not \"" + value + "\"";
-                return result;
-            }
-            options.colourAxis = *axis;
+            options.presentationModes.push_back(*mode);
         }
+    }
+    if (start.parser.isSet(start.colourAxis)) {
+        const QString value = start.parser.value(start.colourAxis);
+        const std::optional<int> axis = wholeNumber(value.toStdString());
+        if (!axis || *axis < 0 || *axis > 3) {
+            result.error = text("--colour-axis: 0 to 3, not \"%1\"").arg(value).toStdString();
+            return result;
+        }
+        options.colourAxis = *axis;
     }
     return result;
 }
 
 bool asksForHelp(const std::vector<std::string>& arguments)
 {
-    return std::any_of(arguments.begin(), arguments.end(),
-                       [](const std::string& argument) { return argument == "--help" || argument == "-h"; });
+    StartOptionParser start;
+    bool splashEnabled = true;
+    start.parse(arguments, splashEnabled);
+    return start.parser.isSet(start.help);
 }
 
 std::string startOptionsUsage()
 {
-    return "usage: attrava [--model NAME[,NAME...]] [--view-count 1|2|4|9]\n"
-           "               [--presentation 1|3|5[,...]] [--colour-axis 0..3]\n"
-           "  --model         models of the current model list shown at start, one per view\n"
-           "                  (the last one also in every further view)\n"
-           "  --view-count    number of views shown at start\n"
-           "  --presentation  1 attractor structure, 3 velocity distribution,\n"
-           "                  5 local Lyapunov exponent distribution, one per view\n"
-           "  --colour-axis   four-variable models: this component as colour,\n"
-           "                  the other three on Cartesian axes\n";
+    return StartOptionParser().parser.helpText().toStdString();
 }

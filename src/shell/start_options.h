@@ -1,7 +1,8 @@
 // The program's own command-line options, for starting straight into a
 // presentation: the models to show, the number of views, each view's
-// presentation mode and the colour axis of four-variable models. The
-// platform's embedding and automation options only switch the splash off.
+// presentation mode and the colour axis of four-variable models, read with
+// the toolkit's command-line parser. The platform's embedding and automation
+// options only switch the splash off.
 #pragma once
 
 #include <optional>
@@ -39,5 +40,7 @@ StartOptionsResult parseStartOptions(const std::vector<std::string>& arguments);
 // Whether the arguments ask for the option summary (--help or -h).
 bool asksForHelp(const std::vector<std::string>& arguments);
 
-// The option summary printed for --help and after a wrong argument.
+// The option summary printed for --help and after a wrong argument. Its
+// first line names the program as started, so it needs the application
+// object (a QCoreApplication is enough).
 std::string startOptionsUsage();

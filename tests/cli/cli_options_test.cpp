@@ -1,36 +1,58 @@
-#include "cli/model_session.h"
+// The option blocks of the commands (model options beside a command's own),
+// the refusals the tool reports for them, and the orbit text output.
+#include "cli/cli_tool.h"
+#include "cli/model_options.h"
+#include "cli/option_checks.h"
 #include "cli/orbit_output.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <sstream>
 
 namespace {
 
-OptionOutcome parseAll(const CommandArguments& args, ModelOptions& options, std::string& error)
-{
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const OptionOutcome outcome = parseModelOption(args, i, options, error);
-        if (outcome != OptionOutcome::Taken)
-            return outcome;
+// A command with a required input file, the model options and --out FILE.
+struct ModelCommand {
+    CLI::App parser;
+    ModelOptions options;
+    std::string file, outPath;
+
+    ModelCommand()
+    {
+        parser.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+        addInputFile(parser, file, "MODEL_FILE", "the model file", true);
+        addModelOptions(parser, options);
+        addOutputOption(parser, outPath, "FILE", "output");
     }
-    return OptionOutcome::Taken;
-}
+
+    // The tool's text for a refused line; nothing when the line was taken.
+    std::optional<std::string> parse(std::vector<std::string> args)
+    {
+        std::reverse(args.begin(), args.end());  // the parser takes the last argument first
+        try {
+            parser.parse(args);
+        } catch (const CLI::ParseError& error) {
+            return describeParseError(parser, error);
+        }
+        return std::nullopt;
+    }
+};
 
 }  // namespace
 
 TEST(ModelOptions, ReadsEveryModelOption)
 {
-    ModelOptions options;
-    std::string error;
-    ASSERT_EQ(parseAll({"--points", "250", "--interval", "0.005", "--auto", "1e-9", "--param",
-                        "b=20.5", "--init", "w=-3", "--param", "j=1"},
-                       options, error),
-              OptionOutcome::Taken)
-        << error;
+    ModelCommand command;
+    const std::optional<std::string> error =
+        command.parse({"m.txt", "--points", "250", "--interval", "0.005", "--auto", "1e-9", "--param",
+                       "b=20.5", "--init", "w=-3", "--param", "j=1"});
+    ASSERT_FALSE(error) << *error;
+    const ModelOptions& options = command.options;
     EXPECT_EQ(options.points, 250);
     EXPECT_EQ(options.interval, 0.005);
     EXPECT_EQ(options.autoAccuracy, 1e-9);
@@ -43,28 +65,52 @@ TEST(ModelOptions, ReadsEveryModelOption)
 
 TEST(ModelOptions, RefusesValuesOutsideTheirRange)
 {
-    const CommandArguments refused[] = {
+    const std::vector<std::string> refused[] = {
         {"--points", "0"},        {"--points", "12x"},     {"--points", "10000001"},
         {"--interval", "-0.01"},  {"--interval", "inf"},   {"--auto", "0"},
         {"--param", "k=1"},       {"--param", "a:1"},      {"--init", "q=1"},
         {"--init", "x="},         {"--init", "x=nan"},     {"--points"},
     };
-    for (const CommandArguments& args : refused) {
-        ModelOptions options;
-        std::string error;
-        EXPECT_EQ(parseAll(args, options, error), OptionOutcome::Invalid) << args[0] << " " << args.back();
-        EXPECT_FALSE(error.empty());
+    for (std::vector<std::string> args : refused) {
+        ModelCommand command;
+        args.insert(args.begin(), "m.txt");
+        const std::optional<std::string> error = command.parse(args);
+        ASSERT_TRUE(error) << args[1] << " " << args.back();
+        EXPECT_NE(error->find(args[1]), std::string::npos) << "names the option: " << *error;
     }
 }
 
 TEST(ModelOptions, LeavesOtherArgumentsToTheCommand)
 {
-    ModelOptions options;
-    std::string error;
-    const CommandArguments args = {"--out", "file.txt"};
-    std::size_t i = 0;
-    EXPECT_EQ(parseModelOption(args, i, options, error), OptionOutcome::NotModelOption);
-    EXPECT_EQ(i, 0u);
+    ModelCommand command;
+    const std::optional<std::string> error =
+        command.parse({"--out", "file.txt", "m.txt", "--points", "5"});
+    ASSERT_FALSE(error) << *error;
+    EXPECT_EQ(command.outPath, "file.txt");
+    EXPECT_EQ(command.file, "m.txt");
+    EXPECT_EQ(command.options.points, 5);
+    EXPECT_TRUE(command.options.parameters.empty());
+}
+
+TEST(CommandLine, NumbersAreDecimalAndTheLastRepetitionHolds)
+{
+    ModelCommand command;
+    ASSERT_FALSE(command.parse({"m.txt", "--points", "010", "--points", "0012"}));
+    EXPECT_EQ(command.options.points, 12) << "a leading zero is no octal prefix";
+}
+
+TEST(CommandLine, RefusalsNameWhatIsWrong)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"m.txt", "--points", "0"}, "invalid value for --points: \"0\" (1 to 10000000)"},
+        {{"m.txt", "--fast"}, "unknown option --fast"},
+        {{"m.txt", "n.txt"}, "more than one input file given (n.txt)"},
+        {{"--points", "5"}, "no model file given"},
+    };
+    for (const auto& [args, message] : cases) {
+        ModelCommand command;
+        EXPECT_EQ(command.parse(args).value_or("taken"), message) << args.back();
+    }
 }
 
 TEST(OrbitOutput, WritesTheUsedComponentsOfTheValidPointsExactly)

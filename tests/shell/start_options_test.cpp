@@ -1,6 +1,7 @@
 // The program's start options: models and presentation modes per view, the
 // view count, the colour axis, the embedding options that switch the splash
-// off, and the refusal of anything else with a message naming it.
+// off, the forms the parser reads, and the refusal of anything else with a
+// message naming it.
 #include "shell/start_options.h"
 
 #include <gtest/gtest.h>
@@ -65,4 +66,15 @@ TEST(StartOptions, WrongArgumentsAreRefusedByName)
         EXPECT_NE(result.error.find(named), std::string::npos)
             << "arguments " << arguments[0] << ": error \"" << result.error << "\" should name " << named;
     }
+}
+
+TEST(StartOptions, OptionsTakeTheirValueAfterAnEqualsSignAndTheLastOneHolds)
+{
+    const StartOptionsResult result =
+        parse({"--view-count=2", "--model", "Lorenz", "--model=Ressler", "-colour-axis", "1"});
+    ASSERT_TRUE(result.error.empty()) << result.error;
+    EXPECT_EQ(result.options.viewCount, 2);
+    EXPECT_EQ(result.options.modelOfView(0), "Ressler");
+    EXPECT_EQ(result.options.colourAxis, 1);
+    EXPECT_EQ(parse({"--scale=2"}).error, "unknown argument: --scale=2");
 }
