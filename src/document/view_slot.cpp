@@ -55,11 +55,12 @@ Rgba cursorColour(const EnvironmentSettings& environment)
     if (environment.probeMode == 1)
         return {0.0f, 1.0f, 1.0f, 1.0f};
     switch (environment.pointerState) {
-    case 1:
+    case PointerState::TranslationRotation:
         return {1.0f, 1.0f, 0.0f, 1.0f};
-    case 2:
+    case PointerState::InitialValueInput:
         return {0.0f, 1.0f, 0.0f, 1.0f};
-    default:
-        return {0.5f, 0.5f, 0.5f, 1.0f};
+    case PointerState::None:
+        break;
     }
+    return {0.5f, 0.5f, 0.5f, 1.0f};
 }

@@ -64,6 +64,18 @@ template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 } // namespace
 
+PresentationMode presentationModeFromCode(int code)
+{
+    switch (code) {
+    case static_cast<int>(PresentationMode::Velocity):
+        return PresentationMode::Velocity;
+    case static_cast<int>(PresentationMode::LocalLyapunov):
+        return PresentationMode::LocalLyapunov;
+    default:
+        return PresentationMode::Structure;
+    }
+}
+
 EnvironmentSettings::EnvironmentSettings(const ProfileFile& store)
 {
     load(store);
@@ -72,11 +84,11 @@ EnvironmentSettings::EnvironmentSettings(const ProfileFile& store)
 void EnvironmentSettings::reset()
 {
     dataSource = DataSource::None;
-    presentationMode = 0;
+    presentationMode = PresentationMode::None;
     probeMode = 0;
     pointerState = PointerState::TranslationRotation;
     freeScale = 0;
-    rebuildLevel = 0;
+    rebuildLevel = RebuildLevel::None;
     scale = 1.0;
     vectorFieldOn = 0;
 }

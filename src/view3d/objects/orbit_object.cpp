@@ -127,9 +127,10 @@ bool COrbitObject::computeValues(int count)
             return false;
         localLyapunovValues(engine_, environment_.perturbation, count, values_);
         return true;
-    default:
-        return false;
+    case PresentationMode::None:
+        break;
     }
+    return false;
 }
 
 void COrbitObject::drawImplementation()
@@ -142,7 +143,7 @@ void COrbitObject::drawImplementation()
     const ModelRecord& record = engine_.recordInUse;
     const int count = drawableCount(engine_);
     const double scale = sceneScale(record, environment_);
-    const int mode = environment_.presentationMode;
+    const PresentationMode mode = environment_.presentationMode;
     const int colourAxis = record.Color_Axis_Number;
     // The colour-axis arrangement exists for four variables only; other
     // models keep their structure drawing whatever arrangement is stored.
@@ -158,7 +159,8 @@ void COrbitObject::drawImplementation()
     const ValueRange range = valueRange(values_);
     environment_.colourMax = range.max;
     environment_.colourMin = range.min;
-    const bool blend = !(mode == PresentationMode::Velocity && environment_.dataSource == DataSource::Series);
+    const bool blend =
+        !(mode == PresentationMode::Velocity && environment_.dataSource == DataSource::Series);
     if (byComponent) {
         drawSegments(count, values_, range, blend, [&](int i) {
             return toScene(componentPoint(engine_.orbit[i], colourAxis), scale);
