@@ -1,5 +1,6 @@
 #include "document/view_slot.h"
 
+#include "view3d/objects/view_background.h"
 #include "view3d/objects/view_light.h"
 #include "view3d/scene/gl_state.h"
 #include "settings/profile_file.h"
@@ -40,11 +41,7 @@ void ViewSlot::buildScene(bool firstView)
     world.registerCamera(cameraA);
 }
 
-void ViewSlot::applyClearColour() const
-{
-    const float* c = environment.BackGround_Color;
-    glClearColor(c[0], c[1], c[2], 1.0f);
-}
+void ViewSlot::applyClearColour() const { applyBackgroundColour(environment); }
 
 void ViewSlot::applyCursorColour() { cursorSphere.setAmbientAndDiffuse(cursorColour(environment)); }
 
