@@ -2,7 +2,7 @@
 
 #include "dynamics/colour_scale.h"
 #include "dynamics/dynamics_engine.h"
-#include "view3d/objects/orbit_colouring.h"
+#include "dynamics/orbit_colouring.h"
 #include "view3d/objects/scene_mapping.h"
 #include "view3d/scene/gl_state.h"
 #include "settings/environment_settings.h"
