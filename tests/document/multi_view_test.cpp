@@ -88,6 +88,26 @@ TEST_F(MultiView, LoweringTheCountResetsTheViewsThatDropOut)
     EXPECT_FALSE(document.isAnalysisWindowOpen(static_cast<int>(WindowKind::LyapunovSpectrum), 5));
 }
 
+TEST_F(MultiView, FirstViewAloneKeepsTheStateOfTheHiddenViews)
+{
+    showViews(4);
+    int layouts = 0;
+    document.displayLayoutRequest = [&] { ++layouts; };
+    document.activeView = 2;
+    document.activeViewOnly = 1;
+    slot(2).environment.presentationMode = PresentationMode::Velocity;
+    slot(2).environment.scale = 5.0;
+
+    document.showFirstViewAlone();
+    EXPECT_EQ(document.viewCount, 1);
+    EXPECT_EQ(document.activeView, 0);
+    EXPECT_EQ(document.activeViewOnly, 0);
+    EXPECT_EQ(document.deviceRebindPending, 1);
+    EXPECT_EQ(layouts, 0) << "the display mode lays the views out itself";
+    EXPECT_EQ(slot(2).environment.presentationMode, PresentationMode::Velocity);
+    EXPECT_EQ(slot(2).environment.scale, 5.0) << "not reset as a lower view count would";
+}
+
 TEST_F(MultiView, ClickSelectsTheViewUnderThePoint)
 {
     showViews(2);
