@@ -81,6 +81,23 @@ EnvironmentSettings::EnvironmentSettings(const ProfileFile& store)
     load(store);
 }
 
+FloorStyle EnvironmentSettings::floorStyle() const
+{
+    switch (Wall_Type_Num) {
+    case 1:
+        return FloorStyle::Grid;
+    case 2:
+        return FloorStyle::Checked;
+    default:
+        return FloorStyle::None;
+    }
+}
+
+OrbitStyle EnvironmentSettings::orbitStyle() const
+{
+    return Orbit_Type_Num == 1 ? OrbitStyle::Tube : OrbitStyle::Line;
+}
+
 void EnvironmentSettings::reset()
 {
     dataSource = DataSource::None;

@@ -39,6 +39,12 @@ enum class RebuildLevel {
     VectorField, // also the vector-field display
 };
 
+// The floor a view draws; "Wall_Type_Num" holds 0, 1 or 2.
+enum class FloorStyle { None, Grid, Checked };
+
+// The style of the orbit line; "Orbit_Type_Num" holds 1 for the tube.
+enum class OrbitStyle { Line, Tube };
+
 struct EnvironmentSettings {
     // Every field at its default, as loading an empty settings file gives.
     EnvironmentSettings() = default;
@@ -56,6 +62,11 @@ struct EnvironmentSettings {
     // Writes every stored key into store and saves the file. False when the
     // file could not be written; the file on disk is then unchanged.
     bool save(ProfileFile& store) const;
+
+    // The styles the stored numbers name. A floor number other than 1 or 2
+    // draws no floor; an orbit number other than 1 draws a flat line.
+    FloorStyle floorStyle() const;
+    OrbitStyle orbitStyle() const;
 
     // Presentation state, not stored.
     int viewIndex = 0;        // owning view slot, 0..8

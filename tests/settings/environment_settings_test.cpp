@@ -150,6 +150,21 @@ TEST(EnvironmentSettings, ResetClearsOnlyThePresentationStateAndDoesNotReload)
     EXPECT_EQ(env.Wall_Type_Num, 1) << "a reset does not reload the file";
 }
 
+TEST(EnvironmentSettings, StoredStyleNumbersOutsideTheirChoicesDrawNoFloorAndAFlatLine)
+{
+    EnvironmentSettings env;
+    EXPECT_EQ(env.floorStyle(), FloorStyle::Grid);
+    EXPECT_EQ(env.orbitStyle(), OrbitStyle::Tube);
+    env.Wall_Type_Num = 2;
+    EXPECT_EQ(env.floorStyle(), FloorStyle::Checked);
+    for (int stored : {0, 3, -1}) {
+        env.Wall_Type_Num = stored;
+        env.Orbit_Type_Num = stored;
+        EXPECT_EQ(env.floorStyle(), FloorStyle::None) << stored;
+        EXPECT_EQ(env.orbitStyle(), OrbitStyle::Line) << stored;
+    }
+}
+
 TEST(EnvironmentSettings, PresentationCodesNameTheirModesAndOthersGiveTheStructure)
 {
     EXPECT_EQ(presentationModeFromCode(1), PresentationMode::Structure);

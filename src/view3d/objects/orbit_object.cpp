@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kTubeStyle = 1;
 constexpr int kColourAxisArrangement = 3;
 
 constexpr float kOrbitLineWidth = 2.0f;
@@ -40,7 +39,7 @@ void drawStructure(const DynamicsEngine& engine, const EnvironmentSettings& envi
                              environment.Orbit_Color[2], 1.0f};
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, colour);
     glPushAttrib(GL_LIGHTING_BIT);
-    if (environment.Orbit_Type_Num == kTubeStyle) {
+    if (environment.orbitStyle() == OrbitStyle::Tube) {
         for (const auto& normal : kTubeNormals) {
             const Vector3 offset{kTubeOffset * normal[0], kTubeOffset * normal[1],
                                  kTubeOffset * normal[2]};
