@@ -95,6 +95,7 @@ TEST_F(MultiView, FirstViewAloneKeepsTheStateOfTheHiddenViews)
     document.displayLayoutRequest = [&] { ++layouts; };
     document.activeView = 2;
     document.activeViewOnly = 1;
+    document.allViews = 1;
     slot(2).environment.presentationMode = PresentationMode::Velocity;
     slot(2).environment.scale = 5.0;
 
@@ -102,6 +103,7 @@ TEST_F(MultiView, FirstViewAloneKeepsTheStateOfTheHiddenViews)
     EXPECT_EQ(document.viewCount, 1);
     EXPECT_EQ(document.activeView, 0);
     EXPECT_EQ(document.activeViewOnly, 0);
+    EXPECT_EQ(document.allViews, 0);
     EXPECT_EQ(document.deviceRebindPending, 1);
     EXPECT_EQ(layouts, 0) << "the display mode lays the views out itself";
     EXPECT_EQ(slot(2).environment.presentationMode, PresentationMode::Velocity);
