@@ -123,8 +123,8 @@ struct View {
         engine.loadParameters();
         engine.computeOrbit();
 
-        environment.presentationMode = 1;
-        environment.dataSource = 1;
+        environment.presentationMode = PresentationMode::Structure;
+        environment.dataSource = DataSource::Model;
         environment.scale = 0.25; // about two scene units across, as after a fit
         camera.setViewport(x, y, width, height);
         camera.setPerspective(40.0, static_cast<double>(width) / height, 0.1, 100.0);

@@ -1,6 +1,5 @@
 #include "document/command_rules.h"
 
-#include "document/pointer_tools.h"
 #include "document/scale_rules.h"
 #include "document/user_document.h"
 
@@ -64,7 +63,7 @@ CommandUpdate autoScaleRule(const CUser& document)
     return {true, document.activeSlot().environment.autoScale == 1};
 }
 
-CommandUpdate inputDeviceRule(const CUser& document, int device)
+CommandUpdate inputDeviceRule(const CUser& document, InputDevice device)
 {
-    return {device == kMouseDevice, document.inputDevice == device};
+    return {device == InputDevice::Mouse, document.inputDevice == device};
 }

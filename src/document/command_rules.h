@@ -4,6 +4,8 @@
 // the item had.
 #pragma once
 
+#include "settings/program_settings.h"
+
 #include <functional>
 #include <optional>
 
@@ -40,4 +42,4 @@ CommandUpdate freeScaleRule(const CUser& document);
 CommandUpdate autoScaleRule(const CUser& document);
 // The input-device items: only the mouse can be chosen; checked for the
 // device in use.
-CommandUpdate inputDeviceRule(const CUser& document, int device);
+CommandUpdate inputDeviceRule(const CUser& document, InputDevice device);

@@ -1,6 +1,6 @@
 // Menu command effects that the document performs itself: the view-count
-// commands, "ALL View", the preparation of a new analysis and the choice of
-// input device.
+// commands, "ALL View", the preparation of a new analysis, the choice of
+// input device and the single view of the display-mode commands.
 #include "document/user_document.h"
 
 void CUser::chooseViewCount(int n)
@@ -22,7 +22,7 @@ void CUser::toggleAllViews()
     requestPointerRebind();
 }
 
-void CUser::prepareAnalysisStart(int dataSource, bool singleView)
+void CUser::prepareAnalysisStart(DataSource dataSource, bool singleView)
 {
     if (singleView) {
         setViewCount(1);
@@ -41,7 +41,7 @@ void CUser::prepareAnalysisStart(int dataSource, bool singleView)
     resetActiveViewForAnalysis(dataSource);
 }
 
-void CUser::resetActiveViewForAnalysis(int dataSource)
+void CUser::resetActiveViewForAnalysis(DataSource dataSource)
 {
     ViewSlot& slot = activeSlot();
     EnvironmentSettings& environment = slot.environment;
@@ -55,10 +55,26 @@ void CUser::resetActiveViewForAnalysis(int dataSource)
     environment.presentationMode = PresentationMode::Structure;
 }
 
-void CUser::requestInputDevice(int device)
+void CUser::requestInputDevice(InputDevice device)
 {
     if (device == inputDevice)
         return;
     requestedDevice = device;
     deviceRebindPending = 1;
+}
+
+void CUser::startWithInputDevice(InputDevice device)
+{
+    inputDevice = device;
+    requestedDevice = device;
+}
+
+void CUser::showFirstViewAlone()
+{
+    viewCount = 1;
+    activeView = 0;
+    activeViewOnly = 0;
+    allViews = 0;
+    views[0].activeViewMarker.rebuild();
+    requestPointerRebind();
 }

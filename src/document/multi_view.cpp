@@ -75,14 +75,14 @@ void CUser::wheelZoom(int delta)
     EnvironmentSettings& environment = activeSlot().environment;
     environment.scale = wheelZoomed(environment.scale, delta);
     environment.freeScale = 1;
-    environment.rebuildLevel = 2;
+    environment.rebuildLevel = RebuildLevel::VectorField;
 }
 
 void CUser::setScale(double value)
 {
     forEachTargetView([value](ViewSlot& slot) {
         slot.environment.scale = value;
-        slot.environment.rebuildLevel = 2;
+        slot.environment.rebuildLevel = RebuildLevel::VectorField;
     });
 }
 
@@ -91,7 +91,8 @@ void CUser::toggleAutoScale()
     EnvironmentSettings& environment = activeSlot().environment;
     environment.autoScale = environment.autoScale == 1 ? 0 : 1;
     if (environment.autoScale == 1)
-        forEachTargetView([](ViewSlot& slot) { slot.environment.rebuildLevel = 2; });
+        forEachTargetView(
+            [](ViewSlot& slot) { slot.environment.rebuildLevel = RebuildLevel::VectorField; });
 }
 
 void CUser::copyActiveToOtherViews()

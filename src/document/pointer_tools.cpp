@@ -11,12 +11,11 @@ constexpr int kPrimaryBit = 0;
 constexpr int kSpidarInitialValueBit = 1;
 constexpr int kSpidarGrabBit = 2;
 
-
 } // namespace
 
-void runPointerTick(ViewSlot& slot, const CPointer& pointer, int inputDevice)
+void runPointerTick(ViewSlot& slot, const CPointer& pointer, InputDevice inputDevice)
 {
-    if (inputDevice == kSpidarDevice) {
+    if (inputDevice == InputDevice::Spidar) {
         grabStep(slot, pointer, kSpidarGrabBit);
         initialValueStep(slot, pointer, kSpidarInitialValueBit);
         return;
@@ -57,7 +56,7 @@ std::optional<Vector3> phasePointUnderPointer(const ViewSlot& slot, const CPoint
 
 void initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit)
 {
-    if (!pointer.buttonDown(buttonBit) || slot.environment.rebuildLevel != 0 ||
+    if (!pointer.buttonDown(buttonBit) || slot.environment.rebuildLevel != RebuildLevel::None ||
         slot.engine.binding.bound == 0)
         return;
     const std::optional<Vector3> point = phasePointUnderPointer(slot, pointer);
@@ -70,12 +69,12 @@ void initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit)
     setting[4] = 0.0;
     setting[5] = 0.0;
     slot.engine.computeOrbit();
-    slot.environment.rebuildLevel = 1;
+    slot.environment.rebuildLevel = RebuildLevel::Orbit;
 }
 
 void localInformationStep(ViewSlot& slot, const CPointer& pointer)
 {
-    if (!pointer.buttonDown(kPrimaryBit) || slot.environment.rebuildLevel != 0 ||
+    if (!pointer.buttonDown(kPrimaryBit) || slot.environment.rebuildLevel != RebuildLevel::None ||
         slot.engine.binding.bound == 0)
         return;
     const std::optional<Vector3> point = phasePointUnderPointer(slot, pointer);

@@ -6,22 +6,19 @@
 #pragma once
 
 #include "core/vector3.h"
+#include "settings/program_settings.h"
 
 #include <optional>
 
 class CPointer;
 class ViewSlot;
 
-// Input devices of the document.
-inline constexpr int kMouseDevice = 0;
-inline constexpr int kPhantomDevice = 1;
-inline constexpr int kSpidarDevice = 2;
-
 // The pointer tick of a view whose pointer is bound, run while the program's
 // frame is in the foreground: SPIDAR G grabs with button bit 2 and sets
-// initial values with bit 1 whatever the tool; otherwise pointerState 1
-// grabs and 2 sets initial values with the primary button.
-void runPointerTick(ViewSlot& slot, const CPointer& pointer, int inputDevice);
+// initial values with bit 1 whatever the tool; otherwise the translation and
+// rotation tool grabs and the initial-value tool sets initial values with the
+// primary button.
+void runPointerTick(ViewSlot& slot, const CPointer& pointer, InputDevice inputDevice);
 
 // Takes the pointer's current pose as the start of the object transform's
 // reference, so the objects do not jump when a grab starts.
@@ -33,7 +30,7 @@ void grabStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
 
 // While the button is held and no rebuild is pending: the phase point under
 // the pointer becomes the initial state (x, y, z; v and u 0; w kept), the
-// orbit is computed anew and rebuildLevel set to 1. Nothing without a bound
+// orbit is computed anew and its display rebuilt. Nothing without a bound
 // model.
 void initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
 

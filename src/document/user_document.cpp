@@ -83,7 +83,7 @@ void CUser::updateView(ViewSlot& slot)
 {
     EnvironmentSettings& environment = slot.environment;
     DynamicsEngine& engine = slot.engine;
-    if (environment.rebuildLevel > 0 && engine.orbitReady == 1) {
+    if (environment.rebuildLevel != RebuildLevel::None && engine.orbitReady == 1) {
         if (environment.autoScale == 1) {
             engine.computeBounds();
             // An orbit without extent has no finite fit; the view keeps its scale.
@@ -93,7 +93,7 @@ void CUser::updateView(ViewSlot& slot)
                 environment.scale = *fitted;
         }
         slot.rebuildModelDisplays();
-        environment.rebuildLevel = 0;
+        environment.rebuildLevel = RebuildLevel::None;
     }
     if (environment.probeMode == 1 && slot.localInformation)
         slot.localInformation->follow(pointer.pose());
@@ -103,7 +103,7 @@ void CUser::pointerDisplayStep(ViewSlot& slot, bool frameIsForeground)
 {
     if (!slot.boundPointer)
         return;
-    if (inputDevice == kMouseDevice) {
+    if (inputDevice == InputDevice::Mouse) {
         if (!frameIsForeground && slot.mouseInWorld == 1) {
             slot.world.unregisterDevice(mouseDevice);
             slot.mouseInWorld = 0;
@@ -124,7 +124,7 @@ void CUser::pointerDisplayStep(ViewSlot& slot, bool frameIsForeground)
 void CUser::rebindPointer()
 {
     for (ViewSlot& slot : views) {
-        if (inputDevice == kMouseDevice)
+        if (inputDevice == InputDevice::Mouse)
             slot.world.unregisterDevice(mouseDevice);
         if (slot.boundPointer)
             slot.world.unbindBinder(*slot.boundPointer);
@@ -136,7 +136,7 @@ void CUser::rebindPointer()
         if (v != activeView && allViews == 0)
             continue;
         ViewSlot& slot = views[static_cast<std::size_t>(v)];
-        if (inputDevice == kMouseDevice) {
+        if (inputDevice == InputDevice::Mouse) {
             slot.world.registerDevice(mouseDevice);
             // Registered now, whatever the last tick decided, so the next
             // foreground check starts from the truth.
@@ -166,12 +166,12 @@ bool CUser::isTargetView(int v) const
     return allViews == 1 || v == activeView;
 }
 
-void CUser::applyEnvironmentChange(int kind)
+void CUser::applyEnvironmentChange(EnvironmentChange kind)
 {
     forEachTargetView([this, kind](ViewSlot& slot) { changeEnvironment(slot, kind); });
 }
 
-void CUser::changeEnvironment(ViewSlot& slot, int kind)
+void CUser::changeEnvironment(ViewSlot& slot, EnvironmentChange kind)
 {
     DynamicsEngine& engine = slot.engine;
     switch (kind) {
@@ -183,7 +183,7 @@ void CUser::changeEnvironment(ViewSlot& slot, int kind)
         break;
     case EnvironmentChange::OrbitDisplay:
         if (engine.orbitReady == 1)
-            slot.environment.rebuildLevel = 1;
+            slot.environment.rebuildLevel = RebuildLevel::Orbit;
         break;
     case EnvironmentChange::DisplayBasis:
         if (engine.orbitReady != 1 || engine.recordInUse.Dimension != 4)
@@ -193,11 +193,10 @@ void CUser::changeEnvironment(ViewSlot& slot, int kind)
             engine.computeOrbit();
         else if (slot.environment.dataSource == DataSource::Series)
             engine.reconstruct();
-        slot.environment.rebuildLevel = 2;
+        slot.environment.rebuildLevel = RebuildLevel::VectorField;
         break;
-    default:
-        // Kind 3 (axes appearance) needs the axes display, which the slot
-        // does not have yet; other kinds mean nothing.
+    case EnvironmentChange::Axes:
+        // Needs the axes display, which the slot does not have yet.
         break;
     }
 }

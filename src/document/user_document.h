@@ -12,6 +12,8 @@
 #include "document/scale_rules.h"
 #include "document/view_slot.h"
 #include "models/model_library.h"
+#include "settings/environment_settings.h"
+#include "settings/program_settings.h"
 #include "view3d/scene/mouse_device.h"
 #include "view3d/scene/pointer.h"
 
@@ -27,14 +29,14 @@ class Reporter;
 
 inline constexpr int kViewSlotCount = 9;
 
-// Kinds of applyEnvironmentChange.
-namespace EnvironmentChange {
-constexpr int ClearColour = 0;   // background colour
-constexpr int Room = 1;          // floor
-constexpr int OrbitDisplay = 2;  // orbit appearance
-constexpr int Axes = 3;          // axes appearance
-constexpr int DisplayBasis = 4;  // arrangement of a four-variable model's axes
-}  // namespace EnvironmentChange
+// What an environment edit changed, for applyEnvironmentChange.
+enum class EnvironmentChange {
+    ClearColour,  // background colour
+    Room,         // floor
+    OrbitDisplay, // orbit appearance
+    Axes,         // axes appearance
+    DisplayBasis, // arrangement of a four-variable model's axes
+};
 
 class CUser {
 public:
@@ -64,8 +66,8 @@ public:
     // acts.
     void drawAllViews(bool frameIsForeground);
 
-    // Pushes an environment edit (EnvironmentChange kinds) to the target views.
-    void applyEnvironmentChange(int kind);
+    // Pushes an environment edit to the target views.
+    void applyEnvironmentChange(EnvironmentChange kind);
 
     // --- multi-view ---
 
@@ -107,13 +109,21 @@ public:
     void chooseViewCount(int n);
     // "ALL View".
     void toggleAllViews();
-    // "数理モデル解析" (dataSource 1) and "時系列データ解析" (dataSource 2)
-    // up to the selection dialog: the active view is reset for a new
+    // "数理モデル解析" (a model) and "時系列データ解析" (a time series) up
+    // to the selection dialog: the active view is reset for a new
     // presentation. singleView: the variants that first show one view.
-    void prepareAnalysisStart(int dataSource, bool singleView);
+    void prepareAnalysisStart(DataSource dataSource, bool singleView);
     // "&Mouse", "&PHANToM(TM)", "&SPIDAR G": the device changes at the end of
     // the next drawing tick.
-    void requestInputDevice(int device);
+    void requestInputDevice(InputDevice device);
+    // The device the program settings name, in use from the start (before
+    // the scenes are built).
+    void startWithInputDevice(InputDevice device);
+    // What the display-mode commands do to the views: view 0 is shown alone
+    // without the view-count change (the other views keep their state) and
+    // becomes the active view, so the view commands act on what is shown;
+    // "ALL View" ends and the pointer moves there at the next tick.
+    void showFirstViewAlone();
 
     // --- windows ---
 
@@ -169,8 +179,8 @@ public:
     int activeViewOnly = 0;
     int allViews = 0;
     double scaleTable[kScaleTableSize];  // the Scale menu's values, in menu order
-    int inputDevice = 0;  // 0 Mouse, 1 PHANToM, 2 SPIDAR G
-    int requestedDevice = 0;
+    InputDevice inputDevice = InputDevice::Mouse;
+    InputDevice requestedDevice = InputDevice::Mouse;
     int deviceRebindPending = 0;
     CMouseDevice mouseDevice;
     CPointer pointer;
@@ -184,11 +194,11 @@ private:
     void rebindPointer();
     void requestPointerRebind();
     void requestDisplayLayout();
-    void changeEnvironment(ViewSlot& slot, int kind);
+    void changeEnvironment(ViewSlot& slot, EnvironmentChange kind);
     // The state a view returns to when it drops out of the view count.
     void dropView(int view);
     // The active view's part of the analysis start commands.
-    void resetActiveViewForAnalysis(int dataSource);
+    void resetActiveViewForAnalysis(DataSource dataSource);
 
     Reporter& reporter_;
     bool scenesInitialised_ = false;

@@ -1,5 +1,6 @@
 #include "document/view_slot.h"
 
+#include "view3d/objects/view_background.h"
 #include "view3d/objects/view_light.h"
 #include "view3d/scene/gl_state.h"
 #include "settings/profile_file.h"
@@ -40,11 +41,7 @@ void ViewSlot::buildScene(bool firstView)
     world.registerCamera(cameraA);
 }
 
-void ViewSlot::applyClearColour() const
-{
-    const float* c = environment.BackGround_Color;
-    glClearColor(c[0], c[1], c[2], 1.0f);
-}
+void ViewSlot::applyClearColour() const { applyBackgroundColour(environment); }
 
 void ViewSlot::applyCursorColour() { cursorSphere.setAmbientAndDiffuse(cursorColour(environment)); }
 
@@ -55,11 +52,12 @@ Rgba cursorColour(const EnvironmentSettings& environment)
     if (environment.probeMode == 1)
         return {0.0f, 1.0f, 1.0f, 1.0f};
     switch (environment.pointerState) {
-    case 1:
+    case PointerState::TranslationRotation:
         return {1.0f, 1.0f, 0.0f, 1.0f};
-    case 2:
+    case PointerState::InitialValueInput:
         return {0.0f, 1.0f, 0.0f, 1.0f};
-    default:
-        return {0.5f, 0.5f, 0.5f, 1.0f};
+    case PointerState::None:
+        break;
     }
+    return {0.5f, 0.5f, 0.5f, 1.0f};
 }

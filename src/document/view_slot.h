@@ -56,7 +56,7 @@ public:
 
     // Sends the background colour as the OpenGL clear colour.
     void applyClearColour() const;
-    // Sets the cursor sphere's colour from pointerState and probeMode.
+    // Sets the cursor sphere's colour from the pointer tool and probeMode.
     void applyCursorColour();
     // Re-records the displays that show the model (next draw).
     void rebuildModelDisplays();
@@ -87,6 +87,7 @@ public:
     Vector3 localStep;
 };
 
-// The cursor colour (ambient and diffuse) of an environment: grey, yellow or
-// green by pointerState 0, 1, 2; cyan while probing.
+// The cursor colour (ambient and diffuse) of an environment: grey without a
+// tool, yellow for translation and rotation, green for initial-value input;
+// cyan while probing.
 Rgba cursorColour(const EnvironmentSettings& environment);

@@ -64,19 +64,48 @@ template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 } // namespace
 
+PresentationMode presentationModeFromCode(int code)
+{
+    switch (code) {
+    case static_cast<int>(PresentationMode::Velocity):
+        return PresentationMode::Velocity;
+    case static_cast<int>(PresentationMode::LocalLyapunov):
+        return PresentationMode::LocalLyapunov;
+    default:
+        return PresentationMode::Structure;
+    }
+}
+
 EnvironmentSettings::EnvironmentSettings(const ProfileFile& store)
 {
     load(store);
 }
 
+FloorStyle EnvironmentSettings::floorStyle() const
+{
+    switch (Wall_Type_Num) {
+    case 1:
+        return FloorStyle::Grid;
+    case 2:
+        return FloorStyle::Checked;
+    default:
+        return FloorStyle::None;
+    }
+}
+
+OrbitStyle EnvironmentSettings::orbitStyle() const
+{
+    return Orbit_Type_Num == 1 ? OrbitStyle::Tube : OrbitStyle::Line;
+}
+
 void EnvironmentSettings::reset()
 {
     dataSource = DataSource::None;
-    presentationMode = 0;
+    presentationMode = PresentationMode::None;
     probeMode = 0;
     pointerState = PointerState::TranslationRotation;
     freeScale = 0;
-    rebuildLevel = 0;
+    rebuildLevel = RebuildLevel::None;
     scale = 1.0;
     vectorFieldOn = 0;
 }

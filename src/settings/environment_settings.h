@@ -13,22 +13,37 @@ class ProfileFile;
 
 inline constexpr const char* kEnvironmentSection = "EnvironmentData";
 
-// Values of the presentation state fields below.
-namespace DataSource {
-inline constexpr int None = 0;
-inline constexpr int Model = 1;   // model analysis
-inline constexpr int Series = 2;  // time-series analysis
-}  // namespace DataSource
-namespace PresentationMode {
-inline constexpr int Structure = 1;
-inline constexpr int Velocity = 3;
-inline constexpr int LocalLyapunov = 5;
-}  // namespace PresentationMode
-namespace PointerState {
-inline constexpr int None = 0;
-inline constexpr int TranslationRotation = 1;
-inline constexpr int InitialValueInput = 2;
-}  // namespace PointerState
+// Where a view's presentation comes from.
+enum class DataSource { None, Model, Series };
+
+// How a view presents its orbit. The numbers are the codes the command line
+// names the modes by.
+enum class PresentationMode {
+    None = 0,
+    Structure = 1,     // attractor structure
+    Velocity = 3,      // velocity distribution
+    LocalLyapunov = 5, // local Lyapunov exponent distribution
+};
+
+// The presentation mode of a code; a code that names no mode gives Structure,
+// the mode a view starts in.
+PresentationMode presentationModeFromCode(int code);
+
+// The pointer tool of a view, shown by the cursor colour.
+enum class PointerState { None, TranslationRotation, InitialValueInput };
+
+// What the next drawing tick rebuilds; a higher level includes the lower.
+enum class RebuildLevel {
+    None,
+    Orbit,       // the orbit and axes displays
+    VectorField, // also the vector-field display
+};
+
+// The floor a view draws; "Wall_Type_Num" holds 0, 1 or 2.
+enum class FloorStyle { None, Grid, Checked };
+
+// The style of the orbit line; "Orbit_Type_Num" holds 1 for the tube.
+enum class OrbitStyle { Line, Tube };
 
 struct EnvironmentSettings {
     // Every field at its default, as loading an empty settings file gives.
@@ -48,16 +63,21 @@ struct EnvironmentSettings {
     // file could not be written; the file on disk is then unchanged.
     bool save(ProfileFile& store) const;
 
+    // The styles the stored numbers name. A floor number other than 1 or 2
+    // draws no floor; an orbit number other than 1 draws a flat line.
+    FloorStyle floorStyle() const;
+    OrbitStyle orbitStyle() const;
+
     // Presentation state, not stored.
     int viewIndex = 0;        // owning view slot, 0..8
-    int dataSource = 0;       // 0 nothing, 1 model simulation, 2 time-series data
-    int presentationMode = 0; // 1 structure, 3 velocity, 5 local Lyapunov exponent
+    DataSource dataSource = DataSource::None;
+    PresentationMode presentationMode = PresentationMode::None;
     int probeMode = 0;        // 1 while the local-information probe is shown
-    int pointerState = 1;     // pointer sphere colour: 0 grey, 1 yellow, 2 green
+    PointerState pointerState = PointerState::TranslationRotation;
     int freeScale = 0;        // 1 after the wheel has set the scale
     int autoScale = 0;        // 1: refit the scale to the orbit before each rebuild
     double scale = 1.0;
-    int rebuildLevel = 0;     // 1 rebuild orbit and axes, 2 also the vector field
+    RebuildLevel rebuildLevel = RebuildLevel::None;
     double colourMax = 0.0;   // value range of the last orbit or field colouring
     double colourMin = 0.0;
     // Initial error vector of the local Lyapunov exponent; never the zero vector.

@@ -2,11 +2,37 @@
 
 #include "settings/profile_file.h"
 
+DisplayMode displayModeFromCode(int code)
+{
+    switch (code) {
+    case static_cast<int>(DisplayMode::UpDown):
+        return DisplayMode::UpDown;
+    case static_cast<int>(DisplayMode::LeftRight):
+        return DisplayMode::LeftRight;
+    default:
+        return DisplayMode::Normal;
+    }
+}
+
+InputDevice inputDeviceFromCode(int code)
+{
+    switch (code) {
+    case static_cast<int>(InputDevice::Phantom):
+        return InputDevice::Phantom;
+    case static_cast<int>(InputDevice::Spidar):
+        return InputDevice::Spidar;
+    default:
+        return InputDevice::Mouse;
+    }
+}
+
 void ProgramSettings::read(const ProfileFile& store)
 {
     const ProgramSettings defaults;
-    displayMode = store.profileInt(kProgramSection, "displaymode", defaults.displayMode);
-    deviceMode = store.profileInt(kProgramSection, "devicemode", defaults.deviceMode);
+    displayMode = displayModeFromCode(
+        store.profileInt(kProgramSection, "displaymode", static_cast<int>(defaults.displayMode)));
+    deviceMode = inputDeviceFromCode(
+        store.profileInt(kProgramSection, "devicemode", static_cast<int>(defaults.deviceMode)));
     modelListPath = store.profileString(kProgramSection, "model_list_path", defaults.modelListPath);
     crystalGap = store.profileDecimal(kProgramSection, "displaycrystalview", defaults.crystalGap);
     eyeOffset = store.profileDecimal(kProgramSection, "displaycrystaloffset", defaults.eyeOffset);
@@ -14,8 +40,10 @@ void ProgramSettings::read(const ProfileFile& store)
 
 bool ProgramSettings::write(ProfileFile& store) const
 {
-    bool stored = store.setProfileInt(kProgramSection, "displaymode", displayMode);
-    stored = store.setProfileInt(kProgramSection, "devicemode", deviceMode) && stored;
+    bool stored =
+        store.setProfileInt(kProgramSection, "displaymode", static_cast<int>(displayMode));
+    stored =
+        store.setProfileInt(kProgramSection, "devicemode", static_cast<int>(deviceMode)) && stored;
     stored = store.setProfileString(kProgramSection, "model_list_path", modelListPath) && stored;
     stored = store.setProfileDecimal(kProgramSection, "displaycrystalview", crystalGap) && stored;
     stored = store.setProfileDecimal(kProgramSection, "displaycrystaloffset", eyeOffset) && stored;

@@ -46,8 +46,7 @@ CAttravaApp::CAttravaApp(const std::string& programFolder, DisplaySettings& disp
 {
     ProgramSettings program;
     program.read(settings_);
-    document_->inputDevice = program.deviceMode;
-    document_->requestedDevice = program.deviceMode;
+    document_->startWithInputDevice(program.deviceMode);
     document_->modelListPath = program.modelListPath;
 
     applyStartOptions(options);
@@ -87,7 +86,8 @@ void CAttravaApp::applyStartOptions(const StartOptions& options)
     if (options.models.empty())
         return;
     for (int v = 0; v < document_->viewCount; ++v) {
-        const ModelStart start{options.modelOfView(v), options.presentationModeOfView(v),
+        const ModelStart start{options.modelOfView(v),
+                               presentationModeFromCode(options.presentationModeOfView(v)),
                                options.colourAxis};
         startModelOnView(*document_, v, start, reporter_);
     }
@@ -101,7 +101,7 @@ void CAttravaApp::connectDisplayModes()
         frame_->applyDisplayMode(frame_->displayState().displayMode);
     };
     DisplayModeHooks hooks;
-    hooks.setSingleView = [this] { setSingleViewDirectly(); };
+    hooks.setSingleView = [this] { document_->showFirstViewAlone(); };
     hooks.layoutNormalViews = [this] {
         stereoLayout_.reset();
         document_->layoutViews(view_->clientWidth(), view_->clientHeight());
@@ -117,22 +117,6 @@ void CAttravaApp::connectDisplayModes()
         else
             document_->fitViewsToWindow(width, height);
     };
-}
-
-void CAttravaApp::setSingleViewDirectly()
-{
-    // The display-mode commands show view 0 alone without the view-count
-    // change (the other views keep their state). View 0 becomes the active
-    // view, so the view commands act on what is shown, and the pointer moves
-    // there at the next tick.
-    CUser& document = *document_;
-    document.viewCount = 1;
-    document.activeView = 0;
-    document.activeViewOnly = 0;
-    document.allViews = 0;
-    document.views[0].activeViewMarker.rebuild();
-    document.requestedDevice = document.inputDevice;
-    document.deviceRebindPending = 1;
 }
 
 void CAttravaApp::applyStereoLayout(const StereoLayout& layout)

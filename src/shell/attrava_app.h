@@ -55,7 +55,6 @@ public:
 private:
     void applyStartOptions(const StartOptions& options);
     void connectDisplayModes();
-    void setSingleViewDirectly();
     void applyStereoLayout(const StereoLayout& layout);
     void onSplashClosed();
 

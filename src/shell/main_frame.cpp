@@ -22,7 +22,7 @@ namespace {
 
 struct DisplayModeCommand {
     int id;
-    int mode;
+    DisplayMode mode;
 };
 
 constexpr std::array<DisplayModeCommand, 3> displayModeCommands = {{
@@ -86,7 +86,7 @@ CMainFrame::~CMainFrame()
 void CMainFrame::registerCommands()
 {
     for (const DisplayModeCommand& command : displayModeCommands) {
-        const int mode = command.mode;
+        const DisplayMode mode = command.mode;
         router_.setHandler(command.id, [this, mode] { selectDisplayMode(mode); });
         router_.setUpdateRule(command.id, [this, mode] {
             return CommandState{true, state_.displayMode == mode};
@@ -100,7 +100,7 @@ void CMainFrame::registerCommands()
     router_.setHandler(CommandId::AppExit, [this] { close(); });
 }
 
-void CMainFrame::selectDisplayMode(int mode)
+void CMainFrame::selectDisplayMode(DisplayMode mode)
 {
     if (mode == state_.displayMode)
         return;
@@ -110,7 +110,7 @@ void CMainFrame::selectDisplayMode(int mode)
     applyDisplayMode(mode);
 }
 
-void CMainFrame::applyDisplayMode(int mode)
+void CMainFrame::applyDisplayMode(DisplayMode mode)
 {
     if (mode == DisplayMode::UpDown || mode == DisplayMode::LeftRight) {
         if (enterStereoMode(mode))
@@ -134,7 +134,7 @@ void CMainFrame::enterNormalMode()
         hooks_.layoutNormalViews();
 }
 
-bool CMainFrame::enterStereoMode(int mode)
+bool CMainFrame::enterStereoMode(DisplayMode mode)
 {
     toolBar_->hide();
     const std::vector<ScreenMode> candidates = stereoCandidates(mode, display_.availableModes());

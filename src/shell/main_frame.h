@@ -21,7 +21,7 @@ class Reporter;
 // The display mode and stereo values kept by the frame; the program settings
 // read them at start and write them at exit.
 struct DisplayModeState {
-    int displayMode = DisplayMode::Normal;
+    DisplayMode displayMode = DisplayMode::Normal;
     double crystalGap = 16.0;  // pixels between the halves of the up/down split
     double eyeOffset = 0.03;   // half eye separation of the up/down cameras
 };
@@ -57,13 +57,13 @@ public:
     const DisplayModeState& displayState() const { return state_; }
 
     // Commands 32771..32773: enters `mode` unless it is the current one.
-    void selectDisplayMode(int mode);
+    void selectDisplayMode(DisplayMode mode);
 
     // Puts the screen, the window and the cameras into `mode`. Called with the
     // current mode after a view-count change, an active-view-only toggle and
     // when the splash closes. A stereo mode the screen cannot show is
     // reported and the frame falls back to normal mode.
-    void applyDisplayMode(int mode);
+    void applyDisplayMode(DisplayMode mode);
 
     // Start-up goes on here when the splash closes: the frame comes to the
     // front and enters the saved display mode.
@@ -82,7 +82,7 @@ public:
 private:
     void registerCommands();
     void enterNormalMode();
-    bool enterStereoMode(int mode);
+    bool enterStereoMode(DisplayMode mode);
     void layoutStereoViews();
 
     CommandRouter& router_;

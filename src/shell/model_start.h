@@ -5,6 +5,8 @@
 // drawing tick shows the attractor.
 #pragma once
 
+#include "settings/environment_settings.h"
+
 #include <optional>
 #include <string>
 
@@ -13,7 +15,7 @@ class Reporter;
 
 struct ModelStart {
     std::string modelName;      // as the list names it
-    int presentationMode = 1;   // 1 structure, 3 velocity, 5 local Lyapunov exponent
+    PresentationMode presentationMode = PresentationMode::Structure;
     // Four-variable models: this component (0..3) as colour, the other three
     // on Cartesian axes.
     std::optional<int> colourAxis;

@@ -38,7 +38,7 @@ StereoCamera perspectiveCamera(StereoViewport viewport, double aspect, double sh
 
 }  // namespace
 
-StereoScreenRequest stereoScreenRequest(int displayMode)
+StereoScreenRequest stereoScreenRequest(DisplayMode displayMode)
 {
     if (displayMode == DisplayMode::UpDown)
         return {1024, 768, 75};
@@ -47,14 +47,15 @@ StereoScreenRequest stereoScreenRequest(int displayMode)
     return {};
 }
 
-std::string stereoFailureMessage(int displayMode)
+std::string stereoFailureMessage(DisplayMode displayMode)
 {
     const StereoScreenRequest request = stereoScreenRequest(displayMode);
     return "この機種では" + std::to_string(request.width) + " x " + std::to_string(request.height) +
            " ハイカラー以上の解像度に変更できません。";
 }
 
-std::vector<ScreenMode> stereoCandidates(int displayMode, const std::vector<ScreenMode>& offered)
+std::vector<ScreenMode> stereoCandidates(DisplayMode displayMode,
+                                         const std::vector<ScreenMode>& offered)
 {
     const StereoScreenRequest request = stereoScreenRequest(displayMode);
     constexpr std::array<int, 3> depths = {32, 24, 16};
@@ -77,7 +78,7 @@ std::vector<ScreenMode> stereoCandidates(int displayMode, const std::vector<Scre
     return candidates;
 }
 
-StereoLayout computeStereoLayout(int displayMode, int screenWidth, int screenHeight,
+StereoLayout computeStereoLayout(DisplayMode displayMode, int screenWidth, int screenHeight,
                                  double crystalGap, double eyeOffset)
 {
     const int cx = screenWidth;

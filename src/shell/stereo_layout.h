@@ -6,16 +6,10 @@
 
 #include "shell/display_settings.h"
 #include "core/vector3.h"
+#include "settings/program_settings.h"
 
 #include <string>
 #include <vector>
-
-// Display modes of the main frame.
-namespace DisplayMode {
-constexpr int Normal = 0;
-constexpr int UpDown = 1;     // CrystalEyes shutter glasses
-constexpr int LeftRight = 2;  // head-mounted display
-}  // namespace DisplayMode
 
 // The screen mode a stereo display mode asks for.
 struct StereoScreenRequest {
@@ -52,23 +46,25 @@ struct StereoLayout {
     StereoCamera cameraB;
 };
 
-// The request of mode 1 (1024 x 768 at 75 Hz) or mode 2 (1280 x 480 at 70 Hz).
-StereoScreenRequest stereoScreenRequest(int displayMode);
+// The request of the up/down mode (1024 x 768 at 75 Hz) or the left/right
+// mode (1280 x 480 at 70 Hz); all zero for the normal mode.
+StereoScreenRequest stereoScreenRequest(DisplayMode displayMode);
 
 // The message shown when the screen cannot be put into the mode.
-std::string stereoFailureMessage(int displayMode);
+std::string stereoFailureMessage(DisplayMode displayMode);
 
 // The screen modes worth trying for a stereo mode, best first: the offered
 // modes of the requested size at 32, 24 and 16 bits per pixel (the last
 // offered of each depth), each with the requested refresh rate. Empty when
 // the screen offers no such mode.
-std::vector<ScreenMode> stereoCandidates(int displayMode, const std::vector<ScreenMode>& offered);
+std::vector<ScreenMode> stereoCandidates(DisplayMode displayMode,
+                                         const std::vector<ScreenMode>& offered);
 
-// The two cameras of view 0 on a screen of the given size: mode 1 stacks them
-// (A above B), mode 2 puts them side by side (A left). Both eyes stand beside
-// the single view's camera, A to the left, and look the same way. `crystalGap`
-// is the blank gap in pixels between the halves of the up/down split,
-// `eyeOffset` the half eye separation of that mode in scene units (the
-// left/right mode keeps a fixed 0.3).
-StereoLayout computeStereoLayout(int displayMode, int screenWidth, int screenHeight,
+// The two cameras of view 0 on a screen of the given size: the up/down mode
+// stacks them (A above B), the left/right mode puts them side by side (A
+// left). Both eyes stand beside the single view's camera, A to the left, and
+// look the same way. `crystalGap` is the blank gap in pixels between the
+// halves of the up/down split, `eyeOffset` the half eye separation of that
+// mode in scene units (the left/right mode keeps a fixed 0.3).
+StereoLayout computeStereoLayout(DisplayMode displayMode, int screenWidth, int screenHeight,
                                  double crystalGap, double eyeOffset);

@@ -25,13 +25,16 @@ constexpr std::array<IdValue, 4> viewCountCommands = {{
     {CommandId::NineViews, 9},
 }};
 
-constexpr std::array<IdValue, 3> deviceCommands = {{
-    {CommandId::DeviceMouse, 0},
-    {CommandId::DevicePhantom, 1},
-    {CommandId::DeviceSpidar, 2},
-}};
+struct DeviceCommand {
+    int id;
+    InputDevice device;
+};
 
-constexpr int kMouseDevice = 0;
+constexpr std::array<DeviceCommand, 3> deviceCommands = {{
+    {CommandId::DeviceMouse, InputDevice::Mouse},
+    {CommandId::DevicePhantom, InputDevice::Phantom},
+    {CommandId::DeviceSpidar, InputDevice::Spidar},
+}};
 
 CommandState stateOf(const CommandUpdate& update) { return {update.enabled, update.checked}; }
 
@@ -77,9 +80,9 @@ void registerViewCommands(CommandRouter& router, CUser& document, Reporter& repo
     // Only the mouse drives the pointer; the haptic devices have no driver,
     // so their items only show which device the settings name.
     router.setHandler(CommandId::DeviceMouse,
-                      [&document] { document.requestInputDevice(kMouseDevice); });
-    for (const IdValue& command : deviceCommands) {
-        const int device = command.value;
+                      [&document] { document.requestInputDevice(InputDevice::Mouse); });
+    for (const DeviceCommand& command : deviceCommands) {
+        const InputDevice device = command.device;
         setRule(router, command.id, [&document, device] { return inputDeviceRule(document, device); });
     }
 }

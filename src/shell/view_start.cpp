@@ -13,7 +13,7 @@ void placeObjectsAtDisplayPosition(ViewSlot& slot)
 void computeViewOrbit(ViewSlot& slot)
 {
     slot.engine.computeOrbit();
-    slot.environment.rebuildLevel = 1;
+    slot.environment.rebuildLevel = RebuildLevel::Orbit;
 }
 
 void startView(CUser& document, ViewWindows& windows, int view)

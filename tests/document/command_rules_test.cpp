@@ -14,12 +14,12 @@ protected:
 
 const ViewPredicate always = [](const ViewSlot&) { return true; };
 const ViewPredicate structureShown = [](const ViewSlot& s) {
-    return s.environment.presentationMode == 1;
+    return s.environment.presentationMode == PresentationMode::Structure;
 };
 
 TEST_F(CommandRules, ViewRuleNeedsAReadyOrbitAndKeepsTheMarkWhenDisabled)
 {
-    slot(0).environment.presentationMode = 1;
+    slot(0).environment.presentationMode = PresentationMode::Structure;
     CommandUpdate update = viewRule(document, always, structureShown);
     EXPECT_FALSE(update.enabled);
     EXPECT_FALSE(update.checked.has_value()) << "a disabled item keeps its mark";
@@ -29,8 +29,10 @@ TEST_F(CommandRules, ViewRuleNeedsAReadyOrbitAndKeepsTheMarkWhenDisabled)
     EXPECT_TRUE(update.enabled);
     EXPECT_EQ(update.checked, true);
 
-    update = viewRule(document, [](const ViewSlot& s) { return s.environment.dataSource == 1; },
-                      structureShown);
+    const ViewPredicate modelShown = [](const ViewSlot& s) {
+        return s.environment.dataSource == DataSource::Model;
+    };
+    update = viewRule(document, modelShown, structureShown);
     EXPECT_FALSE(update.enabled);
 }
 
@@ -38,7 +40,7 @@ TEST_F(CommandRules, AllViewClearsEveryPresentationMark)
 {
     document.setViewCount(2);
     document.allViews = 1;
-    slot(0).environment.presentationMode = 1;
+    slot(0).environment.presentationMode = PresentationMode::Structure;
     slot(0).engine.orbitReady = 1;
     EXPECT_EQ(viewRule(document, always, structureShown).checked, false);
     slot(0).engine.orbitReady = 0;
@@ -95,11 +97,11 @@ TEST_F(CommandRules, ChoosingTheShownCountAgainChangesNothing)
 TEST_F(CommandRules, AllViewCopiesTheActiveViewWhenTurningOn)
 {
     document.chooseViewCount(2);
-    slot(0).environment.pointerState = 0;
+    slot(0).environment.pointerState = PointerState::None;
     slot(0).objectTransform.setPosition({0.0, 0.5, 0.0});
     document.deviceRebindPending = 0;
     document.toggleAllViews();
-    EXPECT_EQ(slot(1).environment.pointerState, 0);
+    EXPECT_EQ(slot(1).environment.pointerState, PointerState::None);
     EXPECT_EQ(slot(1).objectTransform.position(), Vector3(0.0, 0.5, 0.0));
     EXPECT_EQ(document.deviceRebindPending, 1);
 
@@ -142,13 +144,13 @@ TEST_F(CommandRules, AutoScaleAndDeviceItems)
     document.toggleAutoScale();
     EXPECT_EQ(autoScaleRule(document).checked, true);
 
-    EXPECT_TRUE(inputDeviceRule(document, kMouseDevice).enabled);
-    EXPECT_EQ(inputDeviceRule(document, kMouseDevice).checked, true);
-    EXPECT_FALSE(inputDeviceRule(document, kPhantomDevice).enabled);
-    EXPECT_FALSE(inputDeviceRule(document, kSpidarDevice).enabled);
-    document.inputDevice = kSpidarDevice;
-    EXPECT_EQ(inputDeviceRule(document, kSpidarDevice).checked, true);
-    EXPECT_EQ(inputDeviceRule(document, kMouseDevice).checked, false);
+    EXPECT_TRUE(inputDeviceRule(document, InputDevice::Mouse).enabled);
+    EXPECT_EQ(inputDeviceRule(document, InputDevice::Mouse).checked, true);
+    EXPECT_FALSE(inputDeviceRule(document, InputDevice::Phantom).enabled);
+    EXPECT_FALSE(inputDeviceRule(document, InputDevice::Spidar).enabled);
+    document.inputDevice = InputDevice::Spidar;
+    EXPECT_EQ(inputDeviceRule(document, InputDevice::Spidar).checked, true);
+    EXPECT_EQ(inputDeviceRule(document, InputDevice::Mouse).checked, false);
 }
 
 TEST_F(CommandRules, WindowQueriesOutsideTheKindsAreFalse)

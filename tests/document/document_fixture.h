@@ -78,7 +78,7 @@ inline ::testing::AssertionResult bindShippedModel(CUser& document, int view, co
     engine.computeOrbit();
     if (engine.orbitReady != 1)
         return ::testing::AssertionFailure() << name << " orbit not ready";
-    document.views[static_cast<std::size_t>(view)].environment.dataSource = 1;
+    document.views[static_cast<std::size_t>(view)].environment.dataSource = DataSource::Model;
     return ::testing::AssertionSuccess();
 }
 

@@ -93,14 +93,14 @@ TEST_F(DrawTick, ThePointerFollowsANewActiveViewAtTheNextTick)
 TEST_F(DrawTick, InputDeviceChangesAtTheEndOfTheNextTick)
 {
     tick();
-    document().requestInputDevice(kPhantomDevice);
-    EXPECT_EQ(document().inputDevice, kMouseDevice);
+    document().requestInputDevice(InputDevice::Phantom);
+    EXPECT_EQ(document().inputDevice, InputDevice::Mouse);
     tick();
-    EXPECT_EQ(document().inputDevice, kPhantomDevice);
+    EXPECT_EQ(document().inputDevice, InputDevice::Phantom);
     EXPECT_TRUE(pointerBoundTo(0));
     EXPECT_FALSE(mouseIn(0)) << "only the mouse has a device object";
 
-    document().requestInputDevice(kMouseDevice);
+    document().requestInputDevice(InputDevice::Mouse);
     tick();
     EXPECT_TRUE(mouseIn(0));
 }
@@ -172,9 +172,9 @@ TEST_F(DrawTick, BoundLorenzIsRebuiltAtTheNextTick)
     tick();
     tick();
     ASSERT_EQ(slot(0).orbit.rebuildMode(), CDrawObj::kNeverRebuild);
-    slot(0).environment.rebuildLevel = 1;
+    slot(0).environment.rebuildLevel = RebuildLevel::Orbit;
     tick();
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 0);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::None);
     EXPECT_EQ(slot(0).orbit.rebuildMode(), CDrawObj::kRebuildOnce);
     tick();
     EXPECT_EQ(slot(0).orbit.rebuildMode(), CDrawObj::kNeverRebuild);
@@ -183,22 +183,22 @@ TEST_F(DrawTick, BoundLorenzIsRebuiltAtTheNextTick)
 
 TEST_F(DrawTick, ARebuildWaitsForAReadyOrbit)
 {
-    slot(0).environment.rebuildLevel = 2;
+    slot(0).environment.rebuildLevel = RebuildLevel::VectorField;
     tick();
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 2);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::VectorField);
 }
 
 TEST_F(DrawTick, OnlyTheActiveViewIsUpdatedWhileShownAlone)
 {
     document().setViewCount(2);
     ASSERT_TRUE(bindShippedModel(document(), 1, "Lorenz"));
-    slot(1).environment.rebuildLevel = 1;
+    slot(1).environment.rebuildLevel = RebuildLevel::Orbit;
     document().toggleActiveViewOnly();
     tick();
-    EXPECT_EQ(slot(1).environment.rebuildLevel, 1);
+    EXPECT_EQ(slot(1).environment.rebuildLevel, RebuildLevel::Orbit);
     document().toggleActiveViewOnly();
     tick();
-    EXPECT_EQ(slot(1).environment.rebuildLevel, 0);
+    EXPECT_EQ(slot(1).environment.rebuildLevel, RebuildLevel::None);
 }
 
 TEST_F(DrawTick, AutoScaleFitsTheOrbitAtTheNextUpdate)
@@ -237,7 +237,7 @@ TEST_F(DrawTick, AutoScaleKeepsTheScaleOfAnOrbitWithoutExtent)
     document().toggleAutoScale();
     tick();
     EXPECT_EQ(slot(0).environment.scale, 7.0);
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 0);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::None);
 }
 
 TEST_F(DrawTick, InitialValueInputSetsThePointedState)
@@ -245,7 +245,7 @@ TEST_F(DrawTick, InitialValueInputSetsThePointedState)
     ASSERT_TRUE(bindShippedModel(document(), 0, "Lorenz"));
     DynamicsEngine& engine = slot(0).engine;
     engine.recordInUse.Setting = StateVector{1.0, 2.0, 3.0, 4.0, 5.0, 6.0};
-    slot(0).environment.pointerState = 2;
+    slot(0).environment.pointerState = PointerState::InitialValueInput;
     // The object frame sits 0.1 to the right of the pointer.
     slot(0).objectTransform.setPosition({0.1, 0.0, 0.0});
     input().buttonBits = PointerInput::kLeftButton;
@@ -258,7 +258,7 @@ TEST_F(DrawTick, InitialValueInputSetsThePointedState)
         EXPECT_NEAR(engine.recordInUse.Setting[i], expected[i], 1e-12) << "component " << i;
         EXPECT_NEAR(engine.orbit[0][i], expected[i], 1e-12) << "orbit point 0, component " << i;
     }
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 1);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::Orbit);
     EXPECT_EQ(engine.orbitReady, 1);
 }
 
@@ -267,7 +267,7 @@ TEST_F(DrawTick, NoInitialValueWhileTheFrameIsInTheBackground)
     ASSERT_TRUE(bindShippedModel(document(), 0, "Lorenz"));
     const StateVector start{1.0, 2.0, 3.0, 0.0, 0.0, 0.0};
     slot(0).engine.recordInUse.Setting = start;
-    slot(0).environment.pointerState = 2;
+    slot(0).environment.pointerState = PointerState::InitialValueInput;
     input().buttonBits = PointerInput::kLeftButton;
     tick();
     tick();
@@ -298,28 +298,30 @@ TEST_F(DrawTick, PhasePointScalesInverselyWithTheViewScale)
 TEST_F(DrawTick, EnvironmentChangesNeedAReadyOrbit)
 {
     tick();
-    for (int kind : {2, 3, 4}) {
+    for (EnvironmentChange kind : {EnvironmentChange::OrbitDisplay, EnvironmentChange::Axes,
+                                   EnvironmentChange::DisplayBasis}) {
         document().applyEnvironmentChange(kind);
-        EXPECT_EQ(slot(0).environment.rebuildLevel, 0) << "kind " << kind;
-        EXPECT_EQ(slot(0).engine.orbitReady, 0) << "kind " << kind;
+        const int code = static_cast<int>(kind);
+        EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::None) << "kind " << code;
+        EXPECT_EQ(slot(0).engine.orbitReady, 0) << "kind " << code;
     }
     ASSERT_TRUE(bindShippedModel(document(), 0, "Lorenz"));
-    document().applyEnvironmentChange(2);
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 1);
+    document().applyEnvironmentChange(EnvironmentChange::OrbitDisplay);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::Orbit);
 }
 
 TEST_F(DrawTick, DisplayBasisChangeOnlyForFourVariables)
 {
     ASSERT_TRUE(bindShippedModel(document(), 0, "Lorenz"));
-    document().applyEnvironmentChange(4);
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 0);
+    document().applyEnvironmentChange(EnvironmentChange::DisplayBasis);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::None);
 
     ASSERT_TRUE(bindShippedModel(document(), 0, "ResslerHyperchaos"));
     DynamicsEngine& engine = slot(0).engine;
     const Vector3 before = engine.displayBasis[0];
     engine.recordInUse.Basis_Axis_Mode = engine.recordInUse.Basis_Axis_Mode == 0 ? 1 : 0;
-    document().applyEnvironmentChange(4);
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 2);
+    document().applyEnvironmentChange(EnvironmentChange::DisplayBasis);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::VectorField);
     EXPECT_EQ(engine.orbitReady, 1);
     EXPECT_NE(engine.displayBasis[0], before);
     const Vector3 projected = engine.projectToDisplay(engine.orbit[100]);
@@ -334,7 +336,7 @@ TEST_F(DrawTick, ClearColourAndRoomChanges)
     slot(0).environment.BackGround_Color[0] = 0.25f;
     slot(0).environment.BackGround_Color[1] = 0.5f;
     slot(0).environment.BackGround_Color[2] = 0.75f;
-    document().applyEnvironmentChange(0);
+    document().applyEnvironmentChange(EnvironmentChange::ClearColour);
     float clear[4] = {};
     glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
     EXPECT_FLOAT_EQ(clear[0], 0.25f);
@@ -342,7 +344,7 @@ TEST_F(DrawTick, ClearColourAndRoomChanges)
     EXPECT_FLOAT_EQ(clear[2], 0.75f);
     EXPECT_FLOAT_EQ(clear[3], 1.0f);
 
-    document().applyEnvironmentChange(1);
+    document().applyEnvironmentChange(EnvironmentChange::Room);
     EXPECT_EQ(slot(0).room.rebuildMode(), CDrawObj::kRebuildOnce);
     EXPECT_EQ(slot(1).room.rebuildMode(), CDrawObj::kRebuildOnce) << "never drawn yet";
 }
@@ -353,19 +355,19 @@ TEST_F(DrawTick, EnvironmentChangesReachEveryShownViewUnderAllView)
     ASSERT_TRUE(bindShippedModel(document(), 0, "Lorenz"));
     ASSERT_TRUE(bindShippedModel(document(), 1, "Lorenz"));
     document().toggleAllViews();
-    document().applyEnvironmentChange(2);
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 1);
-    EXPECT_EQ(slot(1).environment.rebuildLevel, 1);
+    document().applyEnvironmentChange(EnvironmentChange::OrbitDisplay);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::Orbit);
+    EXPECT_EQ(slot(1).environment.rebuildLevel, RebuildLevel::Orbit);
 }
 
 TEST(CursorColour, FollowsThePointerToolAndTheProbe)
 {
     EnvironmentSettings environment;
-    environment.pointerState = 0;
+    environment.pointerState = PointerState::None;
     EXPECT_EQ(cursorColour(environment), kGrey);
-    environment.pointerState = 1;
+    environment.pointerState = PointerState::TranslationRotation;
     EXPECT_EQ(cursorColour(environment), kYellow);
-    environment.pointerState = 2;
+    environment.pointerState = PointerState::InitialValueInput;
     EXPECT_EQ(cursorColour(environment), kGreen);
     environment.probeMode = 1;
     EXPECT_EQ(cursorColour(environment), kCyan);
@@ -397,22 +399,22 @@ TEST_F(DrawTick, AnalysisStartLeavesTheActiveViewReadyForANewModel)
     active.applyCursorColour();
     slot(0).environment.scale = 5.0;
 
-    document().prepareAnalysisStart(1, false);
+    document().prepareAnalysisStart(DataSource::Model, false);
     EXPECT_EQ(document().allViews, 0);
     EXPECT_EQ(document().activeView, 1);
     EXPECT_EQ(slot(0).environment.scale, 1.0) << "view 0 is reset whichever view is active";
-    EXPECT_EQ(active.environment.dataSource, 1);
-    EXPECT_EQ(active.environment.presentationMode, 1);
+    EXPECT_EQ(active.environment.dataSource, DataSource::Model);
+    EXPECT_EQ(active.environment.presentationMode, PresentationMode::Structure);
     EXPECT_EQ(active.environment.probeMode, 0);
     EXPECT_EQ(active.environment.scale, 1.0);
     EXPECT_EQ(active.engine.recordInUse.Dimension, 3);
     EXPECT_EQ(active.engine.recordInUse.Display_Scale, 10.0);
     EXPECT_EQ(active.cursorSphere.diffuse, kYellow);
 
-    document().prepareAnalysisStart(2, true);
+    document().prepareAnalysisStart(DataSource::Series, true);
     EXPECT_EQ(document().viewCount, 1);
     EXPECT_EQ(document().activeView, 0);
-    EXPECT_EQ(slot(0).environment.dataSource, 2);
+    EXPECT_EQ(slot(0).environment.dataSource, DataSource::Series);
 }
 
 } // namespace

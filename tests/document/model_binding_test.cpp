@@ -31,14 +31,14 @@ TEST_F(ModelBinding, ShippedLorenzBindsAndIntegrates)
 TEST_F(ModelBinding, AMissingFunctionLeavesTheViewUnboundAndIsReported)
 {
     ASSERT_TRUE(bindShippedModel(document, 0, "Lorenz"));
-    slot(0).environment.rebuildLevel = 0;
+    slot(0).environment.rebuildLevel = RebuildLevel::None;
     slot(0).engine.recordEdited.ModelName = "NoSuchModel";
 
     EXPECT_FALSE(document.bindModel(0));
     EXPECT_EQ(slot(0).engine.binding.bound, 0);
     EXPECT_EQ(slot(0).engine.binding.modelFunction, nullptr);
     EXPECT_EQ(slot(0).engine.orbitReady, 0);
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 0);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::None);
     ASSERT_EQ(parts.reporter.kinds(), std::vector<FailureKind>{FailureKind::BindFailed});
     const Failure& failure = parts.reporter.failures[0];
     EXPECT_EQ(failure.name, "NoSuchModel");

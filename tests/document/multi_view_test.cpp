@@ -62,7 +62,7 @@ TEST_F(MultiView, LoweringTheCountResetsTheViewsThatDropOut)
     ASSERT_TRUE(bindShippedModel(document, 5, "Lorenz"));
     ASSERT_TRUE(bindShippedModel(document, 2, "Lorenz"));
     slot(5).environment.scale = 5.0;
-    slot(5).environment.presentationMode = 3;
+    slot(5).environment.presentationMode = PresentationMode::Velocity;
     int& closes = windowCloses;
     FakeWindow& spectrum = openFakeWindow(document, 5, WindowKind::LyapunovSpectrum, closes);
     auto sheetWindow = std::make_unique<FakeWindow>(closes);
@@ -74,8 +74,8 @@ TEST_F(MultiView, LoweringTheCountResetsTheViewsThatDropOut)
     EXPECT_TRUE(sheet.open) << "the property sheets are not analysis windows";
     EXPECT_EQ(closes, 1);
     EXPECT_EQ(slot(5).environment.scale, 1.0);
-    EXPECT_EQ(slot(5).environment.dataSource, 0);
-    EXPECT_EQ(slot(5).environment.presentationMode, 0);
+    EXPECT_EQ(slot(5).environment.dataSource, DataSource::None);
+    EXPECT_EQ(slot(5).environment.presentationMode, PresentationMode::None);
     EXPECT_EQ(slot(5).engine.orbitReady, 0);
     EXPECT_EQ(slot(5).engine.binding.bound, 0);
     // A view that stays keeps its model.
@@ -86,6 +86,28 @@ TEST_F(MultiView, LoweringTheCountResetsTheViewsThatDropOut)
     EXPECT_EQ(slot(5).engine.orbitReady, 0);
     EXPECT_EQ(slot(5).environment.scale, 1.0);
     EXPECT_FALSE(document.isAnalysisWindowOpen(static_cast<int>(WindowKind::LyapunovSpectrum), 5));
+}
+
+TEST_F(MultiView, FirstViewAloneKeepsTheStateOfTheHiddenViews)
+{
+    showViews(4);
+    int layouts = 0;
+    document.displayLayoutRequest = [&] { ++layouts; };
+    document.activeView = 2;
+    document.activeViewOnly = 1;
+    document.allViews = 1;
+    slot(2).environment.presentationMode = PresentationMode::Velocity;
+    slot(2).environment.scale = 5.0;
+
+    document.showFirstViewAlone();
+    EXPECT_EQ(document.viewCount, 1);
+    EXPECT_EQ(document.activeView, 0);
+    EXPECT_EQ(document.activeViewOnly, 0);
+    EXPECT_EQ(document.allViews, 0);
+    EXPECT_EQ(document.deviceRebindPending, 1);
+    EXPECT_EQ(layouts, 0) << "the display mode lays the views out itself";
+    EXPECT_EQ(slot(2).environment.presentationMode, PresentationMode::Velocity);
+    EXPECT_EQ(slot(2).environment.scale, 5.0) << "not reset as a lower view count would";
 }
 
 TEST_F(MultiView, ClickSelectsTheViewUnderThePoint)
@@ -160,13 +182,13 @@ TEST_F(MultiView, WheelZoomsTheActiveViewOnly)
 
     document.wheelZoom(60);
     EXPECT_EQ(slot(0).environment.scale, 3.0);
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 2);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::VectorField);
     EXPECT_EQ(slot(0).environment.freeScale, 1);
 
     document.wheelZoom(-240);
     EXPECT_EQ(slot(0).environment.scale, 12.0);
     EXPECT_EQ(slot(1).environment.scale, 3.0);
-    EXPECT_EQ(slot(1).environment.rebuildLevel, 0);
+    EXPECT_EQ(slot(1).environment.rebuildLevel, RebuildLevel::None);
     EXPECT_EQ(slot(1).environment.freeScale, 0);
 }
 
@@ -175,14 +197,14 @@ TEST_F(MultiView, ScaleGoesToTheTargetViews)
     showViews(4);
     document.setScale(0.05);
     EXPECT_EQ(slot(0).environment.scale, 0.05);
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 2);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::VectorField);
     EXPECT_EQ(slot(1).environment.scale, 1.0);
 
     document.allViews = 1;
     document.setScale(50.0);
     for (int v = 0; v < 4; ++v) {
         EXPECT_EQ(slot(v).environment.scale, 50.0) << "view " << v;
-        EXPECT_EQ(slot(v).environment.rebuildLevel, 2) << "view " << v;
+        EXPECT_EQ(slot(v).environment.rebuildLevel, RebuildLevel::VectorField) << "view " << v;
     }
     EXPECT_EQ(slot(4).environment.scale, 1.0) << "a view not shown is no target";
 }
@@ -190,9 +212,9 @@ TEST_F(MultiView, ScaleGoesToTheTargetViews)
 TEST_F(MultiView, SettingTheSameScaleAgainStillAsksForARebuild)
 {
     document.setScale(5.0);
-    slot(0).environment.rebuildLevel = 0;
+    slot(0).environment.rebuildLevel = RebuildLevel::None;
     document.setScale(5.0);
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 2);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::VectorField);
 }
 
 TEST_F(MultiView, AutoScaleToggleAsksTheTargetsForARebuildWhenTurningOn)
@@ -202,12 +224,12 @@ TEST_F(MultiView, AutoScaleToggleAsksTheTargetsForARebuildWhenTurningOn)
     document.toggleAutoScale();
     EXPECT_EQ(slot(0).environment.autoScale, 1);
     EXPECT_EQ(slot(1).environment.autoScale, 0) << "only the active view's flag flips";
-    EXPECT_EQ(slot(1).environment.rebuildLevel, 2);
+    EXPECT_EQ(slot(1).environment.rebuildLevel, RebuildLevel::VectorField);
 
-    slot(0).environment.rebuildLevel = 0;
+    slot(0).environment.rebuildLevel = RebuildLevel::None;
     document.toggleAutoScale();
     EXPECT_EQ(slot(0).environment.autoScale, 0);
-    EXPECT_EQ(slot(0).environment.rebuildLevel, 0);
+    EXPECT_EQ(slot(0).environment.rebuildLevel, RebuildLevel::None);
 }
 
 TEST_F(MultiView, CopyGivesTheOtherViewsTheActiveTransformAndTool)
@@ -216,14 +238,14 @@ TEST_F(MultiView, CopyGivesTheOtherViewsTheActiveTransformAndTool)
     document.activeView = 2;
     slot(2).objectTransform.setTransform(Matrix4::translation({0.5, 0.0, -1.0}) *
                                          Matrix4::rotation(30.0, {0.0, 1.0, 0.0}));
-    slot(2).environment.pointerState = 2;
+    slot(2).environment.pointerState = PointerState::InitialValueInput;
     document.copyActiveToOtherViews();
     for (int v : {0, 1, 3}) {
         EXPECT_EQ(slot(v).objectTransform.transform(), slot(2).objectTransform.transform()) << v;
-        EXPECT_EQ(slot(v).environment.pointerState, 2) << v;
+        EXPECT_EQ(slot(v).environment.pointerState, PointerState::InitialValueInput) << v;
         EXPECT_EQ(slot(v).cursorSphere.diffuse, (Rgba{0.0f, 1.0f, 0.0f, 1.0f})) << v;
     }
-    EXPECT_EQ(slot(4).environment.pointerState, 1);
+    EXPECT_EQ(slot(4).environment.pointerState, PointerState::TranslationRotation);
 }
 
 TEST_F(MultiView, LayoutPlacesCameraAOfEveryShownView)

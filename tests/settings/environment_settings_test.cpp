@@ -129,19 +129,49 @@ TEST(EnvironmentSettings, ResetClearsOnlyThePresentationStateAndDoesNotReload)
 {
     TempFolder folder;
     EnvironmentSettings env{ProfileFile(folder.ini())};
-    env.viewIndex = env.dataSource = env.presentationMode = env.probeMode = env.pointerState = 4;
-    env.freeScale = env.autoScale = env.rebuildLevel = env.vectorFieldOn = env.Axis_Flag_Display = 4;
+    env.viewIndex = env.probeMode = 4;
+    env.dataSource = DataSource::Series;
+    env.presentationMode = PresentationMode::Velocity;
+    env.pointerState = PointerState::InitialValueInput;
+    env.rebuildLevel = RebuildLevel::VectorField;
+    env.freeScale = env.autoScale = env.vectorFieldOn = env.Axis_Flag_Display = 4;
     env.scale = env.colourMax = 0.01;
     ProfileFile(folder.ini()).writeProfileInt("EnvironmentData", "Wall_Type_Num", 2);
 
     env.reset();
-    EXPECT_EQ(env.dataSource + env.presentationMode + env.probeMode + env.freeScale, 0);
-    EXPECT_EQ(env.rebuildLevel + env.vectorFieldOn, 0);
-    EXPECT_EQ(env.pointerState, 1);
+    EXPECT_EQ(env.dataSource, DataSource::None);
+    EXPECT_EQ(env.presentationMode, PresentationMode::None);
+    EXPECT_EQ(env.rebuildLevel, RebuildLevel::None);
+    EXPECT_EQ(env.probeMode + env.freeScale + env.vectorFieldOn, 0);
+    EXPECT_EQ(env.pointerState, PointerState::TranslationRotation);
     EXPECT_EQ(env.scale, 1.0);
     EXPECT_EQ(env.viewIndex + env.autoScale + env.Axis_Flag_Display, 12) << "kept";
     EXPECT_EQ(env.colourMax, 0.01) << "kept";
     EXPECT_EQ(env.Wall_Type_Num, 1) << "a reset does not reload the file";
+}
+
+TEST(EnvironmentSettings, StoredStyleNumbersOutsideTheirChoicesDrawNoFloorAndAFlatLine)
+{
+    EnvironmentSettings env;
+    EXPECT_EQ(env.floorStyle(), FloorStyle::Grid);
+    EXPECT_EQ(env.orbitStyle(), OrbitStyle::Tube);
+    env.Wall_Type_Num = 2;
+    EXPECT_EQ(env.floorStyle(), FloorStyle::Checked);
+    for (int stored : {0, 3, -1}) {
+        env.Wall_Type_Num = stored;
+        env.Orbit_Type_Num = stored;
+        EXPECT_EQ(env.floorStyle(), FloorStyle::None) << stored;
+        EXPECT_EQ(env.orbitStyle(), OrbitStyle::Line) << stored;
+    }
+}
+
+TEST(EnvironmentSettings, PresentationCodesNameTheirModesAndOthersGiveTheStructure)
+{
+    EXPECT_EQ(presentationModeFromCode(1), PresentationMode::Structure);
+    EXPECT_EQ(presentationModeFromCode(3), PresentationMode::Velocity);
+    EXPECT_EQ(presentationModeFromCode(5), PresentationMode::LocalLyapunov);
+    for (int code : {0, 2, 4, 6, -1})
+        EXPECT_EQ(presentationModeFromCode(code), PresentationMode::Structure) << "code " << code;
 }
 
 TEST(BasisAxisKeys, SavedNextToTheEnvironmentAndReadByTheModelRecordSource)

@@ -10,10 +10,10 @@ TEST(ProgramSettings, AFirstStartReadsTheDefaultsAndWritesAllFiveKeys)
     TempFolder folder;
     ProfileFile store(folder.ini());
     ProgramSettings settings;
-    settings.displayMode = 2;
+    settings.displayMode = DisplayMode::LeftRight;
     settings.read(store);
-    EXPECT_EQ(settings.displayMode, 0);
-    EXPECT_EQ(settings.deviceMode, 0);
+    EXPECT_EQ(settings.displayMode, DisplayMode::Normal);
+    EXPECT_EQ(settings.deviceMode, InputDevice::Mouse);
     EXPECT_EQ(settings.modelListPath, ".\\model\\Eqnbank.c");
     EXPECT_EQ(settings.crystalGap, 16.0);
     EXPECT_EQ(settings.eyeOffset, 0.03);
@@ -33,17 +33,35 @@ TEST(ProgramSettings, EveryKeyRoundTripsAndOtherSectionsStay)
     const std::string environment = "[EnvironmentData]\r\n; colours\r\nWall_Type_Num=2\r\n";
     writeBytes(folder.ini(), environment);
     ProfileFile store(folder.ini());
-    const ProgramSettings written{1, 2, "/home/user/models/My List.c", 12.5, 0.0625};
+    const ProgramSettings written{DisplayMode::UpDown, InputDevice::Spidar,
+                                  "/home/user/models/My List.c", 12.5, 0.0625};
     ASSERT_TRUE(written.write(store));
     EXPECT_TRUE(readBytes(folder.ini()).starts_with(environment));
 
     ProgramSettings read;
     read.read(ProfileFile(folder.ini()));
-    EXPECT_EQ(read.displayMode, 1);
-    EXPECT_EQ(read.deviceMode, 2);
+    EXPECT_EQ(read.displayMode, DisplayMode::UpDown);
+    EXPECT_EQ(read.deviceMode, InputDevice::Spidar);
     EXPECT_EQ(read.modelListPath, written.modelListPath);
     EXPECT_EQ(read.crystalGap, 12.5);
     EXPECT_EQ(read.eyeOffset, 0.0625);
+}
+
+TEST(ProgramSettings, NumbersThatNameNoModeOrDeviceReadAsNormalAndMouse)
+{
+    TempFolder folder;
+    writeBytes(folder.ini(), "[ProgramData]\ndisplaymode=3\ndevicemode=-1\n");
+    ProgramSettings settings;
+    settings.displayMode = DisplayMode::UpDown;
+    settings.deviceMode = InputDevice::Phantom;
+    settings.read(ProfileFile(folder.ini()));
+    EXPECT_EQ(settings.displayMode, DisplayMode::Normal);
+    EXPECT_EQ(settings.deviceMode, InputDevice::Mouse);
+
+    writeBytes(folder.ini(), "[ProgramData]\ndisplaymode=2\ndevicemode=1\n");
+    settings.read(ProfileFile(folder.ini()));
+    EXPECT_EQ(settings.displayMode, DisplayMode::LeftRight);
+    EXPECT_EQ(settings.deviceMode, InputDevice::Phantom);
 }
 
 TEST(ProgramSettings, ANonNumericEyeOffsetReadsAsZero)
@@ -63,11 +81,11 @@ TEST(ProgramSettings, APathWithALineBreakIsNotWrittenButTheOtherKeysAre)
     ASSERT_TRUE(store.writeProfileString("ProgramData", "model_list_path", "./old.c"));
     ProgramSettings settings;
     settings.modelListPath = "./new.c\ndisplaymode=2";
-    settings.displayMode = 1;
+    settings.displayMode = DisplayMode::UpDown;
     EXPECT_FALSE(settings.write(store));
 
     ProgramSettings read;
     read.read(ProfileFile(folder.ini()));
     EXPECT_EQ(read.modelListPath, "./old.c");
-    EXPECT_EQ(read.displayMode, 1);
+    EXPECT_EQ(read.displayMode, DisplayMode::UpDown);
 }

@@ -47,7 +47,7 @@ private slots:
     {
         frame_->displayState().crystalGap = 30.0;
         QVERIFY(router_.execute(CommandId::DisplayUpDown));
-        QCOMPARE(frame_->displayState().displayMode, 1);
+        QCOMPARE(frame_->displayState().displayMode, DisplayMode::UpDown);
         QCOMPARE(singleViewCalls_, 1);
         QCOMPARE(screen_->attempts.size(), std::size_t{1});
         QVERIFY(screen_->attempts[0] == (ScreenMode{1024, 768, 32, 75}));
@@ -72,7 +72,7 @@ private slots:
         QVERIFY(stereoLayouts_.back().cameraB.viewport == (StereoViewport{640, 0, 640, 480}));
 
         router_.execute(CommandId::DisplayNormal);
-        QCOMPARE(frame_->displayState().displayMode, 0);
+        QCOMPARE(frame_->displayState().displayMode, DisplayMode::Normal);
         QVERIFY(!screen_->changed);
         QCOMPARE(screen_->current.width, 1280);
         QCOMPARE(screen_->current.height, 1024);
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(QString::fromStdString(reporter_.messages[0]),
                  QString("この機種では1024 x 768 ハイカラー以上の解像度に変更できません。"));
         QVERIFY(screen_->attempts.empty());
-        QCOMPARE(frame_->displayState().displayMode, 0);
+        QCOMPARE(frame_->displayState().displayMode, DisplayMode::Normal);
         QVERIFY(frame_->commandBar()->isVisible());
         QVERIFY(frame_->menuBar()->isVisible());
         QVERIFY(!frame_->isFullScreen());
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(screen_->attempts[0].bitsPerPixel, 32);
         QCOMPARE(screen_->attempts[1].bitsPerPixel, 16);
         QCOMPARE(reporter_.messages.size(), std::size_t{1});
-        QCOMPARE(frame_->displayState().displayMode, 0);
+        QCOMPARE(frame_->displayState().displayMode, DisplayMode::Normal);
         QVERIFY(frame_->commandBar()->isVisible());
         QVERIFY(stereoLayouts_.empty());
 
@@ -132,7 +132,7 @@ private slots:
 
     void theSavedModeIsEnteredWhenTheSplashCloses()
     {
-        frame_->displayState().displayMode = 2;
+        frame_->displayState().displayMode = DisplayMode::LeftRight;
         frame_->onSplashClosed();
         QCOMPARE(screen_->current.width, 1280);
         QCOMPARE(screen_->current.height, 480);

@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(slot.engine.recordInUse.ModelName, std::string("Lorenz"));
         QCOMPARE(slot.engine.binding.bound, 1);
         QCOMPARE(slot.engine.orbitReady, 0);
-        QCOMPARE(slot.environment.dataSource, 1);
+        QCOMPARE(slot.environment.dataSource, DataSource::Model);
         QCOMPARE(slot.objectTransform.position().y, slot.engine.recordInUse.Display_Position.y);
         CSamplingDialog* sampling = shownSamplingDialog();
         QVERIFY(sampling);
@@ -174,7 +174,7 @@ private slots:
         QVERIFY(!document.isAnalysisWindowOpen(0, 0));
 
         const QImage frame = frameAfterTicks();
-        QCOMPARE(slot.environment.rebuildLevel, 0);
+        QCOMPARE(slot.environment.rebuildLevel, RebuildLevel::None);
         const double share = orbitColourShare(frame);
         qInfo("orbit colour on %.3f of the %dx%d frame", share, frame.width(), frame.height());
         QVERIFY2(share > 0.01 && share < 0.40,
@@ -306,8 +306,8 @@ private slots:
         lineEdit(second, "initialValueEdit0")->setText(QStringLiteral("2.5"));
         QTest::mouseClick(button(second, "applyButton"), Qt::LeftButton);
         QCOMPARE(slot.engine.orbit.front().c[0], 2.5);
-        QCOMPARE(slot.environment.rebuildLevel, 1);
-        QTRY_COMPARE(slot.environment.rebuildLevel, 0);
+        QCOMPARE(slot.environment.rebuildLevel, RebuildLevel::Orbit);
+        QTRY_COMPARE(slot.environment.rebuildLevel, RebuildLevel::None);
 
         // Cancel hides the window: the item loses its mark.
         QTest::mouseClick(button(second, "cancelButton"), Qt::LeftButton);
@@ -323,7 +323,7 @@ private slots:
         QTRY_VERIFY(second.isNull());
 
         // Not for a time-series view.
-        document.prepareAnalysisStart(2, false);
+        document.prepareAnalysisStart(DataSource::Series, false);
         slot.engine.orbitReady = 1;
         QVERIFY(!refreshed(item)->isEnabled());
     }
@@ -334,7 +334,7 @@ private slots:
         options.viewCount = 4;
         startProgram(options);
         CUser& document = app_->document();
-        document.views[2].environment.dataSource = 2;
+        document.views[2].environment.dataSource = DataSource::Series;
         QVERIFY(app_->router().execute(CommandId::AllViews));
         QVERIFY(app_->router().execute(CommandId::SamplingSetting));
         QCOMPARE(visibleSamplingDialogs(), 3);

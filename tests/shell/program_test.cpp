@@ -254,7 +254,7 @@ private slots:
         const DynamicsEngine& engine = program_->document().views[0].engine;
         QCOMPARE(engine.orbitReady, 1);
         QCOMPARE(engine.recordInUse.ModelName, std::string("Lorenz"));
-        QCOMPARE(program_->document().views[0].environment.dataSource, 1);
+        QCOMPARE(program_->document().views[0].environment.dataSource, DataSource::Model);
         QCOMPARE(program_->document().views[0].objectTransform.position().y, engine.recordInUse.Display_Position.y);
 
         const QImage frame = freshFrame();
@@ -310,7 +310,8 @@ private slots:
         QVERIFY2(reporter_.messages.empty(), reporter_.messages.empty() ? "" : reporter_.messages.front().c_str());
         QVERIFY(fs::exists(programFolder_ + "Eqnbank.so"));
         QCOMPARE(program_->document().views[0].engine.orbitReady, 1);
-        QCOMPARE(program_->document().views[0].environment.presentationMode, 3);
+        QCOMPARE(program_->document().views[0].environment.presentationMode,
+                 PresentationMode::Velocity);
     }
 
     void theProgramBinaryShowsTheLorenzAttractor()

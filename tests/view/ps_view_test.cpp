@@ -232,13 +232,13 @@ private slots:
         sendWheel(60);
         // Half a notch: no change of scale, but a rebuild and the free-scale mark.
         QCOMPARE(environment.scale, 2.0);
-        QCOMPARE(environment.rebuildLevel, 2);
+        QCOMPARE(environment.rebuildLevel, RebuildLevel::VectorField);
         QCOMPARE(environment.freeScale, 1);
 
-        environment.rebuildLevel = 0;
+        environment.rebuildLevel = RebuildLevel::None;
         sendWheel(-240);
         QCOMPARE(environment.scale, 8.0);
-        QCOMPARE(environment.rebuildLevel, 2);
+        QCOMPARE(environment.rebuildLevel, RebuildLevel::VectorField);
         sendWheel(120);
         QCOMPARE(environment.scale, 4.0);
     }

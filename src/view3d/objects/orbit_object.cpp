@@ -2,7 +2,7 @@
 
 #include "dynamics/colour_scale.h"
 #include "dynamics/dynamics_engine.h"
-#include "view3d/objects/orbit_colouring.h"
+#include "dynamics/orbit_colouring.h"
 #include "view3d/objects/scene_mapping.h"
 #include "view3d/scene/gl_state.h"
 #include "settings/environment_settings.h"
@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kTubeStyle = 1;
 constexpr int kColourAxisArrangement = 3;
 
 constexpr float kOrbitLineWidth = 2.0f;
@@ -40,7 +39,7 @@ void drawStructure(const DynamicsEngine& engine, const EnvironmentSettings& envi
                              environment.Orbit_Color[2], 1.0f};
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, colour);
     glPushAttrib(GL_LIGHTING_BIT);
-    if (environment.Orbit_Type_Num == kTubeStyle) {
+    if (environment.orbitStyle() == OrbitStyle::Tube) {
         for (const auto& normal : kTubeNormals) {
             const Vector3 offset{kTubeOffset * normal[0], kTubeOffset * normal[1],
                                  kTubeOffset * normal[2]};
@@ -127,9 +126,10 @@ bool COrbitObject::computeValues(int count)
             return false;
         localLyapunovValues(engine_, environment_.perturbation, count, values_);
         return true;
-    default:
-        return false;
+    case PresentationMode::None:
+        break;
     }
+    return false;
 }
 
 void COrbitObject::drawImplementation()
@@ -142,7 +142,7 @@ void COrbitObject::drawImplementation()
     const ModelRecord& record = engine_.recordInUse;
     const int count = drawableCount(engine_);
     const double scale = sceneScale(record, environment_);
-    const int mode = environment_.presentationMode;
+    const PresentationMode mode = environment_.presentationMode;
     const int colourAxis = record.Color_Axis_Number;
     // The colour-axis arrangement exists for four variables only; other
     // models keep their structure drawing whatever arrangement is stored.
@@ -158,7 +158,8 @@ void COrbitObject::drawImplementation()
     const ValueRange range = valueRange(values_);
     environment_.colourMax = range.max;
     environment_.colourMin = range.min;
-    const bool blend = !(mode == PresentationMode::Velocity && environment_.dataSource == DataSource::Series);
+    const bool blend =
+        !(mode == PresentationMode::Velocity && environment_.dataSource == DataSource::Series);
     if (byComponent) {
         drawSegments(count, values_, range, blend, [&](int i) {
             return toScene(componentPoint(engine_.orbit[i], colourAxis), scale);

@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr int kGridFloor = 1;
-constexpr int kCheckedFloor = 2;
-
 // Every fifth grid line is drawn this much brighter on R, G and B.
 constexpr float kMajorLineLift = 0.1f;
 
@@ -82,13 +79,13 @@ void CRoomObject::rebuild() { requestRebuild(PS_REBUILD_ONCE); }
 
 void CRoomObject::drawImplementation()
 {
-    const int type = environment_.Wall_Type_Num;
-    if (type != kGridFloor && type != kCheckedFloor)
+    const FloorStyle style = environment_.floorStyle();
+    if (style == FloorStyle::None)
         return;
     const float colour[4] = {environment_.Wall_Color[0], environment_.Wall_Color[1],
                              environment_.Wall_Color[2], 1.0f};
     glDisable(GL_LIGHTING);
-    if (type == kGridFloor)
+    if (style == FloorStyle::Grid)
         grid(colour, environment_.Wall_Latice_Num);
     else
         checkerboard(colour, environment_.Wall_Latice_Num);

@@ -62,6 +62,9 @@ std::vector<std::vector<FeedbackLine>> strips(const std::vector<FeedbackLine>& l
     return result;
 }
 
+constexpr PresentationMode kDrawnModes[] = {PresentationMode::Structure, PresentationMode::Velocity,
+                                            PresentationMode::LocalLyapunov};
+
 class OrbitObjectTest : public GlTest {
 protected:
     void SetUp() override
@@ -73,8 +76,8 @@ protected:
         glLoadIdentity();
         light.apply(0);
         glEnable(GL_LIGHT0);
-        environment.dataSource = 1;
-        environment.presentationMode = 1;
+        environment.dataSource = DataSource::Model;
+        environment.presentationMode = PresentationMode::Structure;
     }
 
     // A decaying orbit dx/dt = −x of n points from start.
@@ -152,9 +155,9 @@ TEST_F(OrbitObjectTest, NothingIsRecordedWhileTheOrbitIsNotReady)
 {
     decayOrbit(3, 6, StateVector(1.0, 2.0, 3.0, 0.0, 0.0, 0.0));
     engine.orbitReady = 0;
-    for (int mode : {1, 3, 5}) {
+    for (PresentationMode mode : kDrawnModes) {
         environment.presentationMode = mode;
-        EXPECT_TRUE(capture().lines.empty()) << "mode " << mode;
+        EXPECT_TRUE(capture().lines.empty()) << "mode " << static_cast<int>(mode);
     }
     EXPECT_EQ(environment.colourMax, 0.0) << "no colouring ran";
 }
@@ -164,9 +167,9 @@ TEST_F(OrbitObjectTest, TheVectorFieldCanHideTheAttractor)
     decayOrbit(3, 6, StateVector(1.0, 2.0, 3.0, 0.0, 0.0, 0.0));
     environment.vectorFieldOn = 1;
     environment.Vector_Flag_Display_Attractor = 0;
-    for (int mode : {1, 3, 5}) {
+    for (PresentationMode mode : kDrawnModes) {
         environment.presentationMode = mode;
-        EXPECT_TRUE(capture().lines.empty()) << "mode " << mode;
+        EXPECT_TRUE(capture().lines.empty()) << "mode " << static_cast<int>(mode);
     }
     environment.Vector_Flag_Display_Attractor = 1;
     EXPECT_FALSE(capture().lines.empty());
@@ -177,7 +180,7 @@ TEST_F(OrbitObjectTest, ModelVelocityBlendsBlueToRedOverItsRange)
     // The decay slows down along the orbit: the first point is the fastest and
     // point n − 2, the last one coloured, the slowest.
     decayOrbit(3, 10, StateVector(3.0, 0.0, 4.0, 0.0, 0.0, 0.0));
-    environment.presentationMode = 3;
+    environment.presentationMode = PresentationMode::Velocity;
     const Feedback fb = capture();
     ASSERT_EQ(fb.lines.size(), 8u) << "n − 2 separate segments";
     const double fastest = norm(engine.orbit[0]);
@@ -199,8 +202,8 @@ TEST_F(OrbitObjectTest, ModelVelocityBlendsBlueToRedOverItsRange)
 TEST_F(OrbitObjectTest, DataVelocityColoursBothEndsOfASegmentAlike)
 {
     decayOrbit(3, 10, StateVector(3.0, 0.0, 4.0, 0.0, 0.0, 0.0));
-    environment.dataSource = 2;
-    environment.presentationMode = 3;
+    environment.dataSource = DataSource::Series;
+    environment.presentationMode = PresentationMode::Velocity;
     const Feedback fb = capture();
     ASSERT_EQ(fb.lines.size(), 8u);
     std::vector<double> steps;
@@ -223,12 +226,12 @@ TEST_F(OrbitObjectTest, DataVelocityColoursBothEndsOfASegmentAlike)
 TEST_F(OrbitObjectTest, VelocityWithoutADataSourceRecordsNothing)
 {
     decayOrbit(3, 10, StateVector(3.0, 0.0, 4.0, 0.0, 0.0, 0.0));
-    environment.dataSource = 0;
-    environment.presentationMode = 3;
+    environment.dataSource = DataSource::None;
+    environment.presentationMode = PresentationMode::Velocity;
     EXPECT_TRUE(capture().lines.empty());
-    environment.dataSource = 1;
-    environment.presentationMode = 4;
-    EXPECT_TRUE(capture().lines.empty()) << "unknown presentation mode";
+    environment.dataSource = DataSource::Model;
+    environment.presentationMode = PresentationMode::None;
+    EXPECT_TRUE(capture().lines.empty()) << "no presentation mode";
 }
 
 TEST_F(OrbitObjectTest, ComponentColouringPlacesTheOtherThreeAndColoursByTheChosenOne)
@@ -267,7 +270,7 @@ TEST_F(OrbitObjectTest, EqualValuesAllTakeTheLowEndOfTheScale)
     testmodels::bindModel(engine, testmodels::constantField, 3, 0);
     engine.recordInUse.Sampling_Point = 6;
     engine.computeOrbit();
-    environment.presentationMode = 3;
+    environment.presentationMode = PresentationMode::Velocity;
     const Feedback fb = capture();
     ASSERT_EQ(fb.lines.size(), 4u);
     EXPECT_EQ(environment.colourMax, environment.colourMin);
@@ -283,7 +286,7 @@ TEST_F(OrbitObjectTest, LocalLyapunovColouringCarriesThePerturbationAcrossRecord
     engine.recordInUse.Sampling_Point = 200;
     engine.computeOrbit();
     environment.scale = 0.5;
-    environment.presentationMode = 5;
+    environment.presentationMode = PresentationMode::LocalLyapunov;
     environment.perturbation = StateVector(1e-8, 0.0, 0.0, 0.0, 0.0, 0.0);
     COrbitObject orbit(engine, environment);
     const Feedback first = captureFeedback(orbit);

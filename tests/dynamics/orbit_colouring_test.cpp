@@ -1,7 +1,7 @@
 // The values that colour an orbit, checked against what they measure: the
 // vector field's length, the distance between points, and the local Lyapunov
 // exponent of systems whose growth rates are known.
-#include "view3d/objects/orbit_colouring.h"
+#include "dynamics/orbit_colouring.h"
 
 #include "dynamics/dynamics_engine.h"
 #include "dynamics/test_models.h"

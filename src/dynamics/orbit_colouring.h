@@ -2,7 +2,9 @@
 // mapping onto the colour scale. Each function fills values (resized to
 // count − 1, so a buffer reused for an orbit of the same length allocates
 // nothing) and reads the first count points of the engine's arrays; the
-// caller makes sure the orbit is ready and holds at least two points.
+// caller makes sure the orbit is ready and holds at least two points. Plain
+// numerics over the engine; the attractor's drawing object picks the values
+// its presentation asks for and turns their scale positions into colours.
 #pragma once
 
 #include "core/state_vector.h"

@@ -1,4 +1,4 @@
-#include "view3d/objects/orbit_colouring.h"
+#include "dynamics/orbit_colouring.h"
 
 #include "dynamics/dynamics_engine.h"
 
