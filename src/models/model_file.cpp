@@ -5,6 +5,7 @@
 // point, so files stay exchangeable whatever locale the program runs in.
 #include "models/model_record.h"
 
+#include "models/file_replace.h"
 #include "models/model_paths.h"
 #include "models/reporter.h"
 #include "models/text_io.h"

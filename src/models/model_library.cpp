@@ -1,9 +1,9 @@
 #include "models/model_library.h"
 
 #include "models/compat_windows_text.h"
+#include "models/file_replace.h"
 #include "models/model_paths.h"
 #include "models/process_run.h"
-#include "models/text_io.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -5,6 +5,7 @@
 #include "models/model_list.h"
 
 #include "models/equation_check.h"
+#include "models/file_replace.h"
 #include "models/model_paths.h"
 #include "models/model_record.h"
 #include "models/reporter.h"
