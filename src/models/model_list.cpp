@@ -246,8 +246,15 @@ bool AppendModel(const std::string& listPath, const ModelRecord& record, Reporte
     std::string bytes;
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
-    if ((exists && !readFileBytes(path, bytes)) ||
-        !replaceFileContents(path, bytes + modelBlockText(record))) {
+    if (exists && !readFileBytes(path, bytes)) {
+        reporter.report({FailureKind::ListUnreadable, path});
+        return false;
+    }
+    // A list edited by hand may lack its last line end; the block still
+    // starts on a line of its own.
+    if (!bytes.empty() && bytes.back() != '\n')
+        bytes += '\n';
+    if (!replaceFileContents(path, bytes + modelBlockText(record))) {
         reporter.report({FailureKind::ListUnreadable, path});
         return false;
     }

@@ -116,6 +116,19 @@ TEST_F(ModelList, DimensionSixDeclaresUAndEndsWithSelectorFive)
         << text;
 }
 
+TEST_F(ModelList, AppendedBlockStartsOnALineOfItsOwn)
+{
+    // A list saved by an editor that drops the last line end.
+    writeText(list, kHead + "double helper(void) { return 1.0; }");
+    append(lorenz("./Lorenz.txt"));
+    const std::string text = readText(list);
+    EXPECT_NE(text.find("return 1.0; }\n//ModelName = Lorenz\n"), std::string::npos) << text;
+    std::vector<ModelListEntry> entries;
+    ASSERT_TRUE(readListEntries(list, entries));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].name, "Lorenz");
+}
+
 TEST_F(ModelList, ReplacingTheMiddleModelKeepsTheOthersByteForByte)
 {
     append(makeModel("First", "./First.txt", 3, 2));
