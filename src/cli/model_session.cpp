@@ -99,6 +99,12 @@ OptionOutcome parseModelOption(const CommandArguments& args, std::size_t& i,
     return OptionOutcome::Taken;
 }
 
+std::string orbitMemoryMessage(const std::string& command, const ModelRecord& record)
+{
+    return command + ": not enough memory for an orbit of " + std::to_string(record.Sampling_Point) +
+           " points";
+}
+
 TemporaryFolder::~TemporaryFolder()
 {
     std::error_code ec;

@@ -21,6 +21,9 @@ struct ModelOptions {
     std::vector<std::pair<char, double>> initialValues;  // --init x=V
 };
 
+// The message of a command whose orbit arrays could not be allocated.
+std::string orbitMemoryMessage(const std::string& command, const ModelRecord& record);
+
 // The usage text of the options above, for the commands' help.
 extern const char* const kModelOptionsUsage;
 

@@ -47,7 +47,8 @@ int runOrbitCommand(const CommandArguments& args)
 
     DynamicsEngine& engine = session.engine;
     const auto integrationStarted = std::chrono::steady_clock::now();
-    engine.computeOrbit();
+    if (!engine.computeOrbit())
+        return fail(orbitMemoryMessage("orbit", engine.recordInUse));
     const double integrationSeconds = secondsSince(integrationStarted);
 
     std::FILE* out = openOutput(outPath);

@@ -88,7 +88,8 @@ int runRecurrenceCommand(const CommandArguments& args)
             return 1;
         ProgressDisplay progress("recurrence");
         progress.stage("integrating");
-        engine.computeOrbit();
+        if (!engine.computeOrbit())
+            return fail(orbitMemoryMessage("recurrence", engine.recordInUse));
     } else if (!loadReconstructedSeries("recurrence", seriesPath, seriesOptions, engine, reporter)) {
         return 1;
     }
