@@ -344,8 +344,6 @@ private:
 
 }  // namespace
 
-bool isMathFunctionName(std::string_view name) { return findMathFunction(name) != nullptr; }
-
 bool isValidModelName(std::string_view name)
 {
     if (name.empty() || !isNameStart(name.front()))
