@@ -1,5 +1,6 @@
 // Where the model library of a list lives and how it is built: the system C
 // compiler turns the list source into <program folder>/<list base name>.so.
+// The same compiler checks a single model's function before it goes into a list.
 #pragma once
 
 #include <string>
