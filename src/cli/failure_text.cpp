@@ -35,6 +35,10 @@ std::string faultText(const EquationFault& fault)
         return "the character " + text + " is not allowed";
     case EquationFaultKind::BadNumber:
         return "the number " + text + " is malformed";
+    case EquationFaultKind::LeadingZero:
+        return "the number " + text + " has a leading zero, which C reads as octal";
+    case EquationFaultKind::TooDeep:
+        return "the equation is nested too deeply";
     case EquationFaultKind::Missing:
         return quoted(fault.wanted) + " is missing";
     case EquationFaultKind::Misplaced:

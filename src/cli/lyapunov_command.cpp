@@ -99,15 +99,19 @@ int runLyapunov(const LyapunovOptions& options)
     DynamicsEngine& engine = session.engine;
 
     StateVector spectrum;
+    bool integrated = false;
     {
         ProgressDisplay progress("lyapunov");
         progress.stage("integrating");
-        engine.computeOrbit();
+        integrated = engine.computeOrbit();
         progress.stage("spectrum");
         engine.lyapunovProgress = [&progress](double done) { progress.fraction(done); };
-        spectrum = engine.lyapunov(1);
+        if (integrated)
+            spectrum = engine.lyapunov(1);
         engine.lyapunovProgress = nullptr;
     }
+    if (!integrated)
+        return fail(orbitMemoryMessage("lyapunov", engine.recordInUse));
     const int n = engine.recordInUse.Dimension;
     const Measures measures = measuresOf(engine.spectrumExists == 1, spectrum, n);
     if (options.json)

@@ -44,6 +44,12 @@ bool applyOptions(ModelRecord& record, const ModelOptions& options, Reporter& re
 
 }  // namespace
 
+std::string orbitMemoryMessage(const std::string& command, const ModelRecord& record)
+{
+    return command + ": not enough memory for an orbit of " + std::to_string(record.Sampling_Point) +
+           " points";
+}
+
 TemporaryFolder::~TemporaryFolder()
 {
     std::error_code ec;

@@ -11,6 +11,9 @@
 
 #include <string>
 
+// The message of a command whose orbit arrays could not be allocated.
+std::string orbitMemoryMessage(const std::string& command, const ModelRecord& record);
+
 // A folder under the system's temporary directory, removed with everything in
 // it when the object goes.
 class TemporaryFolder {

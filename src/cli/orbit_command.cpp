@@ -30,7 +30,8 @@ int runOrbit(const OrbitOptions& options)
 
     DynamicsEngine& engine = session.engine;
     const auto integrationStarted = std::chrono::steady_clock::now();
-    engine.computeOrbit();
+    if (!engine.computeOrbit())
+        return fail(orbitMemoryMessage("orbit", engine.recordInUse));
     const double integrationSeconds = secondsSince(integrationStarted);
 
     std::FILE* out = openOutput(options.outPath);

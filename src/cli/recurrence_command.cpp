@@ -44,7 +44,8 @@ int runRecurrence(const RecurrenceOptions& options)
             return 1;
         ProgressDisplay progress("recurrence");
         progress.stage("integrating");
-        engine.computeOrbit();
+        if (!engine.computeOrbit())
+            return fail(orbitMemoryMessage("recurrence", engine.recordInUse));
     } else if (!loadReconstructedSeries("recurrence", options.seriesPath, options.series, engine,
                                         reporter)) {
         return 1;

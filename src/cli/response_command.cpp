@@ -40,15 +40,22 @@ int runResponse(const ResponseOptions& options)
         return 1;
     DynamicsEngine& engine = session.engine;
 
+    bool integrated = false;
     {
         ProgressDisplay progress("response");
         progress.stage("integrating");
-        engine.computeOrbit();
+        integrated = engine.computeOrbit();
         progress.stage("responses");
         engine.lyapunovProgress = [&progress](double done) { progress.fraction(done); };
-        engine.lyapunov(4);
+        if (integrated)
+            engine.lyapunov(4);
         engine.lyapunovProgress = nullptr;
     }
+    if (!integrated)
+        return fail(orbitMemoryMessage("response", engine.recordInUse));
+    if (engine.responsesExist != 1)
+        return fail("response: not enough memory for the responses of " +
+                    std::to_string(engine.recordInUse.Sampling_Point) + " points");
 
     std::FILE* out = openOutput(options.outPath);
     if (out == nullptr)

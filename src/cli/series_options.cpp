@@ -80,7 +80,11 @@ bool loadReconstructedSeries(std::string_view command, const std::string& dataFi
     record.Dimension = options.dimension;
     record.delay = options.delay;
     engine.computeDisplayBasis();
-    engine.reconstruct();
+    if (!engine.reconstruct()) {
+        std::fprintf(stderr, "attrava-cli %s: not enough memory for the delay vectors of %d values\n",
+                     name.c_str(), record.seriesCount);
+        return false;
+    }
     record.Sampling_Point = record.validPointCount;
     return true;
 }

@@ -51,6 +51,11 @@ QString FailureTexts::ofFault(const EquationFault& fault)
         return tr("使えない文字「%1」があります。").arg(text);
     case EquationFaultKind::BadNumber:
         return tr("数値「%1」の書き方が正しくありません。").arg(text);
+    case EquationFaultKind::LeadingZero:
+        return tr("数値「%1」は先頭に 0 を付けずに書いてください（C では 8 進数として読まれます）。")
+            .arg(text);
+    case EquationFaultKind::TooDeep:
+        return tr("式の入れ子が深すぎます。");
     case EquationFaultKind::Missing:
         return tr("「%1」が足りません。").arg(fromStd(fault.wanted));
     case EquationFaultKind::Misplaced:

@@ -3,6 +3,8 @@
 // sampling step, the orbit with its divergence cut, and the orbit bounds.
 #include "dynamics/dynamics_engine.h"
 
+#include "dynamics/allocation.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -168,7 +170,7 @@ StateVector DynamicsEngine::advance(const StateVector& x, double& h)
     }
 }
 
-void DynamicsEngine::computeOrbit()
+bool DynamicsEngine::computeOrbit()
 {
     orbitReady = 0;
     elapsedTime = 0.0;
@@ -179,10 +181,16 @@ void DynamicsEngine::computeOrbit()
     double h = recordInUse.Sampling_Interval;
 
     // assign() reuses the previous capacity when it is large enough, so a
-    // recomputation allocates at most once per array.
-    orbit.assign(count, StateVector{});
-    displayPoints.assign(count, Vector3{});
-    stepSizes.assign(count, 0.0);
+    // recomputation allocates at most once per array. Without the memory for
+    // them there is no orbit.
+    if (!allocated([&] {
+            orbit.assign(count, StateVector{});
+            displayPoints.assign(count, Vector3{});
+            stepSizes.assign(count, 0.0);
+        })) {
+        releaseOrbitArrays();
+        return false;
+    }
     if (count > 0)
         stepSizes[0] = h;
 
@@ -191,7 +199,7 @@ void DynamicsEngine::computeOrbit()
     // a null pointer.
     if (binding.modelFunction == nullptr && count > 1) {
         recordInUse.validPointCount = 0;
-        return;
+        return false;
     }
 
     const int n = recordInUse.Dimension;
@@ -214,6 +222,16 @@ void DynamicsEngine::computeOrbit()
         }
     }
     orbitReady = 1;
+    return true;
+}
+
+void DynamicsEngine::releaseOrbitArrays()
+{
+    std::vector<StateVector>().swap(orbit);
+    std::vector<Vector3>().swap(displayPoints);
+    std::vector<double>().swap(stepSizes);
+    recordInUse.validPointCount = 0;
+    orbitReady = 0;
 }
 
 void DynamicsEngine::computeBounds()

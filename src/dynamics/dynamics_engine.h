@@ -54,7 +54,11 @@ public:
     // --- integration ---
     StateVector rungeKuttaStep(const StateVector& x, double h);
     StateVector advance(const StateVector& x, double& h);
-    void computeOrbit();
+    // Integrates the orbit of recordInUse; returns whether there is one
+    // (orbitReady). There is none without a bound model function, nor when
+    // the arrays cannot be allocated (a sampling count too large for the
+    // memory there is): the arrays are then left empty.
+    bool computeOrbit();
     void computeBounds();
     void applyEditedRecord();
 
@@ -74,7 +78,9 @@ public:
     // --- Lyapunov analyses ---
     // mode 1/2: the spectrum; 3: spectrum responses; 4: also the dimension
     // response. Modes 1/2 return the zero vector and set spectrumExists to 0
-    // when the orbit diverged or has fewer than two valid points.
+    // when the orbit diverged or has fewer than two valid points. Modes 3/4
+    // set responsesExist to 0, leaving the responses empty, when their arrays
+    // cannot be allocated.
     StateVector lyapunov(int mode);
     // The Kaplan-Yorke dimension of the whole orbit; 0.0 with spectrumExists 0
     // when the spectrum does not exist.
@@ -83,7 +89,8 @@ public:
     // --- time series ---
     SeriesReadResult readSeriesFile(Reporter& reporter);
     void computeSeriesBounds();
-    void reconstruct();
+    // False, leaving no orbit, when the delay vectors cannot be allocated.
+    bool reconstruct();
 
     ModelRecord recordInUse;
     ModelRecord recordEdited;
@@ -111,6 +118,8 @@ public:
     // When set, lyapunov() calls it now and then with the fraction of the
     // orbit steps done (0..1), for the progress display of long runs.
     std::function<void(double)> lyapunovProgress;
+    // 1 when the last lyapunov(3) or lyapunov(4) filled the response arrays.
+    int responsesExist = 0;
     std::vector<std::vector<double>> spectrumResponse;
     std::vector<std::vector<double>> partialSumResponse;
     std::vector<double> dimensionResponse;
@@ -118,4 +127,8 @@ public:
     double spectrumResponseMax = 0.0;
     double dimensionResponseMin = 0.0;
     double dimensionResponseMax = 0.0;
+
+private:
+    // Frees the orbit, display and step arrays: the state without an orbit.
+    void releaseOrbitArrays();
 };

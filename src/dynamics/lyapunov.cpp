@@ -4,6 +4,7 @@
 // comparing them with the next stored point; the images are orthogonalised by
 // Gram-Schmidt, the logarithmic growth of the volumes they span is summed, and
 // the deviations are renormalised to their original length.
+#include "dynamics/allocation.h"
 #include "dynamics/dynamics_engine.h"
 #include "dynamics/kaplan_yorke.h"
 
@@ -59,13 +60,22 @@ StateVector DynamicsEngine::lyapunov(int mode)
         // A reconstructed orbit may hold more points than Sampling_Point.
         const std::size_t length =
             std::max(static_cast<std::size_t>(std::max(recordInUse.Sampling_Point, 0)), points);
-        spectrumResponse.assign(n, std::vector<double>(length, 0.0));
-        partialSumResponse.assign(n, std::vector<double>(length, 0.0));
+        responsesExist = 0;
         spectrumResponseMin = spectrumResponseMax = 0.0;
-        if (dimension) {
-            dimensionResponse.assign(length, 0.0);
+        if (dimension)
             dimensionResponseMin = dimensionResponseMax = 0.0;
+        if (!allocated([&] {
+                spectrumResponse.assign(n, std::vector<double>(length, 0.0));
+                partialSumResponse.assign(n, std::vector<double>(length, 0.0));
+                if (dimension)
+                    dimensionResponse.assign(length, 0.0);
+            })) {
+            std::vector<std::vector<double>>().swap(spectrumResponse);
+            std::vector<std::vector<double>>().swap(partialSumResponse);
+            std::vector<double>().swap(dimensionResponse);
+            return StateVector();
         }
+        responsesExist = 1;
     }
 
     StateVector sums;

@@ -7,6 +7,7 @@
 // depending on the process locale. Reading stops at the first item the chosen
 // layout cannot convert, or at a real that is not finite ("nan", "inf", or
 // one beyond the range of a double), keeping what was read before it.
+#include "dynamics/allocation.h"
 #include "dynamics/dynamics_engine.h"
 #include "models/reporter.h"
 #include "models/text_io.h"
@@ -190,7 +191,7 @@ void DynamicsEngine::computeSeriesBounds()
     }
 }
 
-void DynamicsEngine::reconstruct()
+bool DynamicsEngine::reconstruct()
 {
     const long m = recordInUse.Dimension;
     const long tau = recordInUse.delay;
@@ -202,8 +203,13 @@ void DynamicsEngine::reconstruct()
     if (m < 1 || m > kMaxVariables || tau < 0 || vectors < 0)
         vectors = 0;
 
-    orbit.assign(static_cast<std::size_t>(vectors), StateVector{});
-    displayPoints.assign(static_cast<std::size_t>(vectors), Vector3{});
+    if (!allocated([&] {
+            orbit.assign(static_cast<std::size_t>(vectors), StateVector{});
+            displayPoints.assign(static_cast<std::size_t>(vectors), Vector3{});
+        })) {
+        releaseOrbitArrays();
+        return false;
+    }
     for (long k = 0; k < vectors; ++k) {
         StateVector x;
         for (long j = 0; j < m; ++j)
@@ -215,4 +221,5 @@ void DynamicsEngine::reconstruct()
     // The reconstruction replaces the integrated orbit, so a divergence of
     // that orbit no longer applies.
     diverged = 0;
+    return true;
 }

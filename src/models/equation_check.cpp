@@ -52,6 +52,15 @@ const MathFunction* findMathFunction(std::string_view name)
     return nullptr;
 }
 
+// An integer literal with a leading zero ("010", "08"): C reads it as octal,
+// so it would not mean the decimal number it looks like (or not compile). A
+// leading zero before a decimal point or an exponent is harmless ("00.5").
+bool isOctalLiteral(std::string_view number)
+{
+    return number.size() > 1 && number[0] == '0' &&
+           number.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 enum class TokenKind { Number, Name, Operator, End };
 
 struct Token {
@@ -134,12 +143,15 @@ std::vector<Token> tokenize(std::string_view text, std::optional<EquationFault>&
                         ++end;
                 }
             }
+            const std::string_view number = text.substr(i, end - i);
             if (end < text.size() && (isNamePart(text[end]) || text[end] == '.')) {
                 while (end < text.size() && (isNamePart(text[end]) || text[end] == '.'))
                     ++end;
                 error = EquationFault{EquationFaultKind::BadNumber, std::string(text.substr(i, end - i))};
+            } else if (isOctalLiteral(number)) {
+                error = EquationFault{EquationFaultKind::LeadingZero, std::string(number)};
             }
-            tokens.push_back({TokenKind::Number, std::string(text.substr(i, end - i))});
+            tokens.push_back({TokenKind::Number, std::string(number)});
             i = end;
         } else if (isNameStart(c)) {
             std::size_t end = i;
@@ -200,6 +212,8 @@ private:
         {"||"}, {"&&"}, {"==", "!="}, {"<", ">", "<=", ">="}, {"+", "-"}, {"*", "/"},
     }};
 
+    static constexpr int kMaxNesting = 200;
+
     const Token& peek() const { return tokens_[position_]; }
 
     bool isOperator(std::string_view text) const
@@ -234,7 +248,20 @@ private:
         return {EquationFaultKind::OperatorNeeded, peek().text};
     }
 
+    // Each parenthesis, function argument and conditional branch nests one
+    // level deeper; the depth is bounded so that no equation can exhaust the
+    // stack here (or the compiler's limits later).
     bool conditional()
+    {
+        if (depth_ == kMaxNesting)
+            return fail({EquationFaultKind::TooDeep});
+        ++depth_;
+        const bool parsed = conditionalBody();
+        --depth_;
+        return parsed;
+    }
+
+    bool conditionalBody()
     {
         if (!binary(0))
             return false;
@@ -262,10 +289,8 @@ private:
 
     bool unary()
     {
-        if (isOperator("+") || isOperator("-") || isOperator("!")) {
+        while (isOperator("+") || isOperator("-") || isOperator("!"))
             ++position_;
-            return unary();
-        }
         return primary();
     }
 
@@ -337,14 +362,13 @@ private:
 
     const std::vector<Token>& tokens_;
     std::size_t position_ = 0;
+    int depth_ = 0;
     int dimension_;
     int parameterCount_;
     std::optional<EquationFault> error_;
 };
 
 }  // namespace
-
-bool isMathFunctionName(std::string_view name) { return findMathFunction(name) != nullptr; }
 
 bool isValidModelName(std::string_view name)
 {

@@ -16,9 +16,6 @@ class ModelRecord;
 // not starting with a digit.
 bool isValidModelName(std::string_view name);
 
-// Whether name is one of the math functions an equation may call.
-bool isMathFunctionName(std::string_view name);
-
 // Nothing when the equation is acceptable for a model with the given
 // dimension and parameter count; otherwise what is wrong with it.
 std::optional<EquationFault> checkEquation(std::string_view equation, int dimension,

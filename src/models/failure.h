@@ -20,6 +20,7 @@ enum class EquationFaultKind {
     ControlCharacter,  // a control character
     BadCharacter,      // text: the character
     BadNumber,         // text: the malformed number
+    LeadingZero,       // text: an integer with a leading zero, which C reads as octal
     Missing,           // wanted: the token the equation ends without
     Misplaced,         // text: the token found, wanted: the token needed there
     UnmatchedClose,    // a ")" without its "("
@@ -30,6 +31,7 @@ enum class EquationFaultKind {
     UnknownName,       // text: the name, wanted: the letters the model may use
     NoCall,            // text: a function name not followed by "("
     ArgumentCount,     // text: the function, count: the arguments it takes
+    TooDeep,           // parentheses, arguments or conditionals nested too deeply
 };
 
 struct EquationFault {

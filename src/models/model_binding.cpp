@@ -8,12 +8,15 @@
 // as the library is mapped.
 #include "models/model_binding.h"
 
+#include "models/equation_check.h"
 #include "models/model_paths.h"
+#include "models/reserved_names.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dlfcn.h>
+#include <link.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,6 +48,19 @@ void* openLibrary(const std::string& libraryPath, std::string& error)
     return handle;
 }
 
+// Whether symbol lies in the object loaded as handle itself. dlsym also finds
+// names in the libraries the model library depends on (the C and math
+// libraries), and those are no model functions.
+bool definedByLibrary(void* handle, void* symbol)
+{
+    link_map* library = nullptr;
+    link_map* holder = nullptr;
+    Dl_info info{};
+    return ::dlinfo(handle, RTLD_DI_LINKMAP, &library) == 0 &&
+           ::dladdr1(symbol, &info, reinterpret_cast<void**>(&holder), RTLD_DL_LINKMAP) != 0 &&
+           holder != nullptr && holder == library;
+}
+
 }  // namespace
 
 bool ModelBinding::Bind(const std::string& libraryPath, const std::string& modelName, int dimension,
@@ -57,8 +73,13 @@ bool ModelBinding::Bind(const std::string& libraryPath, const std::string& model
         why = "model dimension or parameter count out of range";
     } else if (void* handle = openLibrary(libraryPath, why)) {
         ::dlerror();
-        void* symbol = ::dlsym(handle, modelName.c_str());
-        if (symbol != nullptr) {
+        // Only a name a model may have and the library itself defines is a
+        // model function; the list head's function and the linker's symbols
+        // are in the library too, but under reserved names.
+        void* symbol = isValidModelName(modelName) && !isReservedName(modelName)
+                           ? ::dlsym(handle, modelName.c_str())
+                           : nullptr;
+        if (symbol != nullptr && definedByLibrary(handle, symbol)) {
             libraryHandle = handle;
             BindFunction(reinterpret_cast<ModelFunction>(symbol), dimension, parameterCount);
             return true;

@@ -13,7 +13,9 @@ public:
     ModelBinding& operator=(const ModelBinding&) = delete;
     ~ModelBinding() { Release(); }
 
-    // Loads the library at libraryPath and looks up modelName. Does nothing
+    // Loads the library at libraryPath and looks up modelName, which must be
+    // a model name (not a reserved one) that the library itself defines: a
+    // name only the C library behind it has is not in the library. Does nothing
     // (and returns true) when already bound. On failure nothing stays loaded,
     // bound is 0 and error says why. A library rebuilt since another binding
     // loaded it is loaded afresh, so each binding sees the version that was on

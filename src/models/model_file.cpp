@@ -5,6 +5,7 @@
 // point, so files stay exchangeable whatever locale the program runs in.
 #include "models/model_record.h"
 
+#include "models/file_replace.h"
 #include "models/model_paths.h"
 #include "models/reporter.h"
 #include "models/text_io.h"
@@ -46,6 +47,21 @@ bool parseDouble(std::string_view text, double& value)
         return false;
     value = parsed;
     return true;
+}
+
+// The sampling count, held to kMinSamplingPoints .. kMaxSamplingPoints. The
+// orbit arrays are sized by it, so a larger stored count (a file edited by
+// hand) is read as the largest count the sampling window accepts rather than
+// asking for gigabytes; no number or a count below one reads as one.
+int parseSamplingCount(std::string_view text)
+{
+    text = skipToNumber(text);
+    long long value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = text.starts_with('-') ? kMinSamplingPoints : kMaxSamplingPoints;
+    return static_cast<int>(
+        std::clamp<long long>(value, kMinSamplingPoints, kMaxSamplingPoints));
 }
 
 // Like atof: 0 without a number.
@@ -126,7 +142,7 @@ std::optional<FailureKind> readModelFile(std::FILE* file, ModelRecord& record)
         if (auto value = valueOf(line, "Sampling_Interval = "))
             record.Sampling_Interval = parseDoubleOrZero(*value);
         if (auto value = valueOf(line, "Sampling_Point = "))
-            record.Sampling_Point = parseInt(*value);
+            record.Sampling_Point = parseSamplingCount(*value);
         if (auto value = valueOf(line, "Auto_Sampling_Interval_Flag = "))
             record.Auto_Sampling_Interval_Flag = parseInt(*value);
         if (auto value = valueOf(line, "Auto_Sampling_Interval_Upsilon = "))

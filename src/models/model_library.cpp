@@ -1,9 +1,9 @@
 #include "models/model_library.h"
 
 #include "models/compat_windows_text.h"
+#include "models/file_replace.h"
 #include "models/model_paths.h"
 #include "models/process_run.h"
-#include "models/text_io.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -49,6 +49,9 @@ std::string compilerProgram()
     return chosen != nullptr && *chosen != '\0' ? chosen : "cc";
 }
 
+constexpr std::string_view kNoCompatHeader =
+    "cannot write the compatibility header to a temporary folder\n";
+
 std::string temporaryLibraryPath(const ModelLibraryPaths& paths)
 {
     static std::atomic<unsigned> counter{0};
@@ -87,7 +90,7 @@ CompileResult Compile(const ModelLibraryPaths& paths)
     CompileResult result;
     const CompatHeaderFolder compatFolder;
     if (compatFolder.path().empty()) {
-        result.diagnostics = "cannot write the compatibility header to a temporary folder\n";
+        result.diagnostics = kNoCompatHeader;
         return result;
     }
     const std::string compiler = compilerProgram();
@@ -109,5 +112,23 @@ CompileResult Compile(const ModelLibraryPaths& paths)
     }
     if (!result.ok)
         fs::remove(output, ec);
+    return result;
+}
+
+CompileResult CheckCompiles(std::string_view source)
+{
+    CompileResult result;
+    const CompatHeaderFolder compatFolder;
+    if (compatFolder.path().empty()) {
+        result.diagnostics = kNoCompatHeader;
+        return result;
+    }
+    const std::string compiler = compilerProgram();
+    const ProcessOutcome run = runProcess(
+        {compiler, "-fsyntax-only", "-I" + compatFolder.path(), "-x", "c", "-"}, source);
+    result.diagnostics = run.output;
+    result.ok = run.succeeded;
+    if (run.started && !run.succeeded)
+        result.diagnostics += compiler + ": compilation failed\n";
     return result;
 }

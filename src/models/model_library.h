@@ -1,8 +1,10 @@
 // Where the model library of a list lives and how it is built: the system C
 // compiler turns the list source into <program folder>/<list base name>.so.
+// The same compiler checks a single model's function before it goes into a list.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 struct ModelLibraryPaths {
     std::string programFolder;  // ends with '/'
@@ -29,3 +31,7 @@ struct CompileResult {
 // library is written under a temporary name and renamed into place only on
 // success, so a failed build leaves the previous library untouched.
 CompileResult Compile(const ModelLibraryPaths& paths);
+
+// Has the compiler that Compile starts check that source, a list source on
+// its own, compiles with the same compatibility header; nothing is written.
+CompileResult CheckCompiles(std::string_view source);

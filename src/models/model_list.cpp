@@ -5,9 +5,12 @@
 #include "models/model_list.h"
 
 #include "models/equation_check.h"
+#include "models/file_replace.h"
+#include "models/model_library.h"
 #include "models/model_paths.h"
 #include "models/model_record.h"
 #include "models/reporter.h"
+#include "models/reserved_names.h"
 #include "models/text_io.h"
 
 #include <algorithm>
@@ -25,18 +28,6 @@ constexpr std::string_view kListHead =
 constexpr std::string_view kNameKey = "//ModelName = ";
 constexpr std::string_view kPathKey = "//ModelFileDir = ";
 
-// Names a model function cannot have besides the math functions: C keywords
-// and the names the list head declares.
-constexpr std::string_view kReservedNames[] = {
-    "auto",     "break",      "case",     "char",     "const",    "continue",       "default",
-    "do",       "double",     "else",     "enum",     "extern",   "float",          "for",
-    "goto",     "if",         "inline",   "int",      "long",     "register",       "restrict",
-    "return",   "short",      "signed",   "sizeof",   "static",   "struct",         "switch",
-    "typedef",  "union",      "unsigned", "void",     "volatile", "while",          "_Bool",
-    "_Complex", "_Imaginary", "_Alignas", "_Alignof", "_Atomic",  "_Generic",       "_Noreturn",
-    "_Static_assert", "_Thread_local", "dllmain", "WINAPI", "__declspec",
-};
-
 std::string withoutLineEnds(std::string_view text)
 {
     std::string result(text);
@@ -52,13 +43,6 @@ std::string currentDateTime()
     char text[64];
     const std::size_t length = std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &local);
     return std::string(text, length);
-}
-
-bool isReservedName(const std::string& name)
-{
-    return isMathFunctionName(name) ||
-           std::find(std::begin(kReservedNames), std::end(kReservedNames), name) !=
-               std::end(kReservedNames);
 }
 
 Failure refusal(FailureKind kind, const ModelRecord& record)
@@ -83,6 +67,20 @@ std::optional<Failure> refusalToWrite(const ModelRecord& record)
         record.Parameter > kMaxParameters)
         return refusal(FailureKind::ModelCountsOutOfRange, record);
     return checkModelEquations(record);
+}
+
+// Why the block must not go into the list although it passed the checks
+// above, or nothing: it does not compile on its own with the list's head. A
+// list compiles as one unit, so one such block would break every model.
+std::optional<Failure> compileRefusal(const ModelRecord& record, const std::string& block)
+{
+    const CompileResult result = CheckCompiles(std::string(kListHead) + block);
+    if (result.ok)
+        return std::nullopt;
+    Failure failure{FailureKind::CompileFailed};
+    failure.name = record.ModelName;
+    failure.detail = result.diagnostics;
+    return failure;
 }
 
 bool listHasModel(const std::string& listPath, const std::string& name)
@@ -240,13 +238,25 @@ bool AppendModel(const std::string& listPath, const ModelRecord& record, Reporte
         reporter.report(refusal(FailureKind::ModelNameTaken, record));
         return false;
     }
+    const std::string block = modelBlockText(record);
+    if (const std::optional<Failure> refused = compileRefusal(record, block)) {
+        reporter.report(*refused);
+        return false;
+    }
     // Appending to a list that does not exist yet creates it.
     const std::string path = withSlashes(listPath);
     std::string bytes;
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
-    if ((exists && !readFileBytes(path, bytes)) ||
-        !replaceFileContents(path, bytes + modelBlockText(record))) {
+    if (exists && !readFileBytes(path, bytes)) {
+        reporter.report({FailureKind::ListUnreadable, path});
+        return false;
+    }
+    // A list edited by hand may lack its last line end; the block still
+    // starts on a line of its own.
+    if (!bytes.empty() && bytes.back() != '\n')
+        bytes += '\n';
+    if (!replaceFileContents(path, bytes + block)) {
         reporter.report({FailureKind::ListUnreadable, path});
         return false;
     }
@@ -265,6 +275,10 @@ bool ReplaceModel(const std::string& listPath, const ModelRecord& record,
         return false;
     }
     const std::string block = modelBlockText(record);
+    if (const std::optional<Failure> refused = compileRefusal(record, block)) {
+        reporter.report(*refused);
+        return false;
+    }
     return rewriteList(listPath, oldName, oldPath, &block, reporter);
 }
 

@@ -21,9 +21,11 @@ bool CreateList(const std::string& listPath, Reporter& reporter);
 
 // Validates the record, then appends its model block to listPath (creating
 // the file if it does not exist). A record is refused when its name breaks the
-// name rule, is a C keyword or a declared function, or is already in the list,
-// or when an equation fails the equation check (the message names it). On
-// refusal or failure the message is reported and the file is unchanged.
+// name rule, is reserved (isReservedName) or is already in the list, when an
+// equation fails the equation check (the message names it), or when its block
+// does not compile on its own with the list's head (the message holds the
+// compiler's). On refusal or failure the message is reported and the file is
+// unchanged.
 bool AppendModel(const std::string& listPath, const ModelRecord& record, Reporter& reporter);
 
 // Rewrites listPath with the block of (oldName, oldPath) replaced by the

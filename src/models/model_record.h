@@ -13,6 +13,9 @@ class SettingsSource;
 
 constexpr int kMaxVariables = 6;
 constexpr int kMaxParameters = 10;
+// The sampling counts a model file may ask for: those the sampling window accepts.
+constexpr int kMinSamplingPoints = 1;
+constexpr int kMaxSamplingPoints = 1000000;
 
 // Variable letter of index k: x, y, z, w, v, u.
 constexpr char variableLetter(int k) { return "xyzwvu"[k]; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct ProcessOutcome {
@@ -11,5 +12,6 @@ struct ProcessOutcome {
 };
 
 // Starts arguments[0] (searched in PATH when it has no "/") with the given
-// arguments, standard input from /dev/null, and waits until it has ended.
-ProcessOutcome runProcess(const std::vector<std::string>& arguments);
+// arguments and waits until it has ended. Its standard input reads input and
+// then ends (nothing at all when input is empty).
+ProcessOutcome runProcess(const std::vector<std::string>& arguments, std::string_view input = {});

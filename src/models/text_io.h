@@ -1,12 +1,11 @@
 // Text-file primitives shared by the model file and model list code: reading
-// in pieces of bounded length, reading a file whole, and replacing a file's
-// contents so that a failed write never destroys the previous file.
+// in pieces of bounded length and reading a file whole. Writing goes through
+// replaceFileContents (file_replace.h).
 #pragma once
 
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <string_view>
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -35,8 +34,3 @@ private:
 
 // The whole file as bytes; false when it cannot be opened or read.
 bool readFileBytes(const std::string& path, std::string& bytes);
-
-// Writes content under a temporary name in the same folder, then renames it
-// over path. On any failure the temporary file is removed and path is left as
-// it was. A symbolic link is followed, so the file it names is replaced.
-bool replaceFileContents(const std::string& path, std::string_view content);

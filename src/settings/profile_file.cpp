@@ -1,5 +1,6 @@
 #include "settings/profile_file.h"
 
+#include "models/file_replace.h"
 #include "settings/profile_values.h"
 #include "settings/whole_file.h"
 
@@ -64,7 +65,7 @@ bool ProfileFile::save()
     IniDocument merged(*onDisk);
     for (const Write& write : pending_)
         merged.set(write.section, write.key, write.value);
-    if (!replaceWholeFile(path_, merged.text()))
+    if (!replaceFileContents(path_.string(), merged.text()))
         return false;
     document_ = std::move(merged);
     pending_.clear();

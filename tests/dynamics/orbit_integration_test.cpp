@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sys/resource.h>
 
 using testmodels::bindLorenz;
 using testmodels::bindModel;
@@ -229,6 +230,34 @@ TEST(OrbitIntegration, UnboundEngineLeavesNoOrbit)
     engine.computeOrbit();
     EXPECT_EQ(engine.orbitReady, 0);
     EXPECT_EQ(engine.recordInUse.validPointCount, 0);
+}
+
+TEST(OrbitIntegration, AnOrbitTooLargeForTheMemoryIsNotReadyInsteadOfAnAbort)
+{
+    DynamicsEngine engine;
+    bindLorenz(engine);
+    engine.recordInUse.Sampling_Point = 100;
+    ASSERT_TRUE(engine.computeOrbit());
+    {
+        // Some 100 GB of orbit arrays, refused whatever memory the machine has.
+        rlimit old{};
+        ::getrlimit(RLIMIT_AS, &old);
+        rlimit capped = old;
+        capped.rlim_cur = rlim_t{8} << 30;
+        ::setrlimit(RLIMIT_AS, &capped);
+        engine.recordInUse.Sampling_Point = 2000000000;
+        EXPECT_FALSE(engine.computeOrbit());
+        ::setrlimit(RLIMIT_AS, &old);
+    }
+    EXPECT_EQ(engine.orbitReady, 0);
+    EXPECT_EQ(engine.recordInUse.validPointCount, 0);
+    EXPECT_TRUE(engine.orbit.empty());
+    EXPECT_TRUE(engine.displayPoints.empty());
+
+    engine.recordInUse.Sampling_Point = 100;
+    EXPECT_TRUE(engine.computeOrbit());
+    EXPECT_EQ(engine.orbitReady, 1);
+    EXPECT_EQ(engine.recordInUse.validPointCount, 100);
 }
 
 TEST(OrbitIntegration, RecomputationReplacesTheArraysWhole)

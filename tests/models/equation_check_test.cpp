@@ -58,6 +58,29 @@ TEST(EquationCheck, RefusesEverythingElse)
         EXPECT_NE(checkEquation(equation, 3, 7), std::nullopt) << '"' << equation << '"';
 }
 
+TEST(EquationCheck, LeadingZeroIntegersAreRefusedBecauseCReadsThemAsOctal)
+{
+    for (const char* refused : {"010*x", "08", "x+007", "00"}) {
+        const auto fault = checkEquation(refused, 3, 3);
+        ASSERT_NE(fault, std::nullopt) << refused;
+        EXPECT_EQ(fault->kind, EquationFaultKind::LeadingZero) << refused;
+    }
+    for (const char* accepted : {"0", "0*x", "10", "0.8", "00.5", "0e3", "010.5", "0.01e-05"})
+        EXPECT_EQ(checkEquation(accepted, 3, 3), std::nullopt) << accepted;
+}
+
+TEST(EquationCheck, DeepNestingIsRefusedWithoutExhaustingTheStack)
+{
+    const std::size_t depth = 200000;
+    EXPECT_EQ(checkEquation(std::string(depth, '(') + "x" + std::string(depth, ')'), 3, 3),
+              EquationFault(EquationFaultKind::TooDeep));
+    std::string signs;
+    for (std::size_t k = 0; k < depth; ++k)
+        signs += "- ";
+    EXPECT_EQ(checkEquation(signs + "x", 3, 3), std::nullopt);
+    EXPECT_EQ(checkEquation(std::string(50, '(') + "x" + std::string(50, ')'), 3, 3), std::nullopt);
+}
+
 TEST(EquationCheck, FaultsSayWhatIsWrong)
 {
     using K = EquationFaultKind;

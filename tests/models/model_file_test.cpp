@@ -274,6 +274,24 @@ TEST(ModelFile, OutOfRangeCountsAreRefusedAndTheRecordKept)
     }
 }
 
+TEST(ModelFile, SamplingCountIsHeldToTheAcceptedRange)
+{
+    TempFolder folder;
+    const struct {
+        std::string stored;
+        int read;
+    } cases[] = {{"2000000000", 1000000}, {"99999999999999999999", 1000000},
+                 {"1000000", 1000000},    {"0", 1},
+                 {"-5", 1},               {"many", 1}};
+    for (const auto& c : cases) {
+        writeText(folder.file("m.txt"), "Dimension = 3\nSampling_Point = " + c.stored + "\n");
+        CollectingReporter reporter;
+        ModelRecord record = lorenzRecord(folder.file("m.txt"));
+        ASSERT_TRUE(record.Read(reporter)) << c.stored;
+        EXPECT_EQ(record.Sampling_Point, c.read) << c.stored;
+    }
+}
+
 TEST(ModelFile, MissingFileIsReportedAndNothingChanges)
 {
     TempFolder folder;

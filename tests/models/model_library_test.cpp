@@ -207,6 +207,25 @@ TEST_F(CompiledList, FailedBindLeavesTheViewUnbound)
     EXPECT_TRUE(leftovers().empty()) << leftovers().front();
 }
 
+TEST_F(CompiledList, OnlyTheLibrarysOwnModelFunctionsBind)
+{
+    ASSERT_TRUE(Compile(paths).ok);
+    // The library links the C and math libraries, which define these; the
+    // list head and the linker define the last two in the library itself.
+    for (const std::string name : {"cos", "exit", "clock", "abort", "dllmain", "_init"}) {
+        ModelBinding binding;
+        std::string error;
+        EXPECT_FALSE(binding.Bind(paths.libraryPath, name, 1, 1, &error)) << name;
+        EXPECT_EQ(binding.bound, 0) << name;
+        EXPECT_EQ(binding.modelFunction, nullptr) << name;
+        EXPECT_NE(error.find("no model function named \"" + name + "\""), std::string::npos) << error;
+    }
+    ModelBinding binding;
+    std::string error;
+    ASSERT_TRUE(binding.Bind(paths.libraryPath, "M", 1, 1, &error)) << error;
+    EXPECT_EQ(call(binding), 1.5);
+}
+
 double twice(int* dimension, double* variable, double*, double*)
 {
     return 2.0 * variable[dimension[0]];

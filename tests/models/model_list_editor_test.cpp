@@ -215,8 +215,10 @@ TEST_F(ListEditorTest, WithoutASelectionEachActionAsksForOne)
 
 TEST_F(ListEditorTest, ACompilerFailureKeepsThePreviousLibraryAndHandsOverItsMessages)
 {
+    // It checks single blocks like the system compiler but fails every library build.
     const std::string compilerScript = program.file("failing-cc");
-    writeText(compilerScript, "#!/bin/sh\necho \"Eqnbank.c:12: error: boom\"\nexit 1\n");
+    writeText(compilerScript, "#!/bin/sh\ncase \"$*\" in *-shared*) ;; *) exec cc \"$@\" ;; esac\n"
+                              "echo \"Eqnbank.c:12: error: boom\"\nexit 1\n");
     ::chmod(compilerScript.c_str(), 0755);
     const ScopedEnv compilerChoice("ATTRAVA_CC", compilerScript);
     editor.compiler = Compile;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 using Kinds = std::vector<FailureKind>;
@@ -114,6 +116,19 @@ TEST_F(ModelList, DimensionSixDeclaresUAndEndsWithSelectorFive)
     EXPECT_NE(text.find("\telse if(Dimension[0] == 5)\n\t\tSolution = u*6;\n\treturn Solution;\n}\n\n"),
               std::string::npos)
         << text;
+}
+
+TEST_F(ModelList, AppendedBlockStartsOnALineOfItsOwn)
+{
+    // A list saved by an editor that drops the last line end.
+    writeText(list, kHead + "double helper(void) { return 1.0; }");
+    append(lorenz("./Lorenz.txt"));
+    const std::string text = readText(list);
+    EXPECT_NE(text.find("return 1.0; }\n//ModelName = Lorenz\n"), std::string::npos) << text;
+    std::vector<ModelListEntry> entries;
+    ASSERT_TRUE(readListEntries(list, entries));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].name, "Lorenz");
 }
 
 TEST_F(ModelList, ReplacingTheMiddleModelKeepsTheOthersByteForByte)
@@ -287,6 +302,42 @@ TEST_F(ModelList, RefusedModelsWriteNothing)
                      FailureKind::ModelNameInvalid, FailureKind::ModelNameInvalid,
                      FailureKind::ModelNameReserved, FailureKind::ModelNameReserved,
                      FailureKind::ModelNameTaken, FailureKind::ModelPathHasLineBreak}));
+    EXPECT_EQ(readText(list), before);
+}
+
+TEST_F(ModelList, NamesTheCLibraryKnowsAreRefused)
+{
+    const std::string before = readText(list);
+    for (const std::string name : {"y1", "j0", "gamma", "nan", "ldexp", "modf", "sinf", "isnan",
+                                   "NAN", "M_PI", "signbit", "asm", "typeof", "exit", "strtod_l",
+                                   "lgammaf64_r", "f32mulf64", "linux", "main", "__x", "_Y"}) {
+        reporter.failures.clear();
+        EXPECT_FALSE(AppendModel(list, makeModel(name, "./" + name + ".txt", 3, 0), reporter)) << name;
+        ASSERT_EQ(reporter.kinds(), Kinds{FailureKind::ModelNameReserved}) << name;
+        EXPECT_EQ(reporter.failures[0].name, name);
+    }
+    EXPECT_EQ(readText(list), before);
+    for (const std::string name : {"_x1", "Lorenz", "ChenUeta", "Chua_Circuit", "sine", "y2k"})
+        append(makeModel(name, "./" + name + ".txt", 3, 0));
+}
+
+TEST_F(ModelList, ABlockTheCompilerRefusesIsNotWritten)
+{
+    append(lorenz("./Lorenz.txt"));
+    const std::string before = readText(list);
+    const std::string script = folder.file("refusing-cc");
+    writeText(script, "#!/bin/sh\ncat > /dev/null\necho '<stdin>:9: error: refused'\nexit 1\n");
+    ::chmod(script.c_str(), 0755);
+    const ScopedEnv compiler("ATTRAVA_CC", script);
+
+    EXPECT_FALSE(AppendModel(list, makeModel("Second", "./Second.txt", 3, 1), reporter));
+    ModelRecord changed = lorenz("./Lorenz.txt");
+    changed.Function[0] = "a*(y-x)";
+    EXPECT_FALSE(ReplaceModel(list, changed, "Lorenz", "./Lorenz.txt", reporter));
+    ASSERT_EQ(reporter.kinds(), (Kinds{FailureKind::CompileFailed, FailureKind::CompileFailed}));
+    EXPECT_EQ(reporter.failures[0].name, "Second");
+    EXPECT_NE(reporter.failures[1].detail.find("error: refused"), std::string::npos)
+        << reporter.failures[1].detail;
     EXPECT_EQ(readText(list), before);
 }
 
