@@ -67,17 +67,28 @@ double radiusForRecurrenceRate(const PhasePoints& points, double rate, int theil
             for (std::size_t j = i + w; j < n; ++j)
                 distances.push_back(squaredDistance(points.point(i), points.point(j), d));
     } else {
+        // Cell k of the upper triangle outside the band, counting the
+        // diagonals from the shortest: the diagonal of length L holds cells
+        // T(L-1) .. T(L)-1 with T(u) = u (u + 1) / 2, and lies at offset n - L.
         std::mt19937_64 random(20070101);
-        std::uniform_int_distribution<std::size_t> pick(0, n - 1);
+        std::uniform_int_distribution<std::uint64_t> pick(0, pairs - 1);
+        const auto triangle = [](std::uint64_t u) { return u * (u + 1) / 2; };
         distances.reserve(kSampledPairs);
         while (distances.size() < kSampledPairs) {
-            const std::size_t i = pick(random);
-            const std::size_t j = pick(random);
-            if ((i > j ? i - j : j - i) >= w)
-                distances.push_back(squaredDistance(points.point(i), points.point(j), d));
+            const std::uint64_t k = pick(random);
+            auto u = static_cast<std::uint64_t>(
+                (std::sqrt(8.0 * static_cast<double>(k) + 1.0) - 1.0) / 2.0);
+            while (triangle(u) > k)
+                --u;
+            while (triangle(u + 1) <= k)
+                ++u;
+            const std::size_t i = static_cast<std::size_t>(k - triangle(u));
+            const std::size_t j = i + n - static_cast<std::size_t>(u + 1);
+            distances.push_back(squaredDistance(points.point(i), points.point(j), d));
         }
     }
-    const double wanted = std::ceil(std::clamp(rate, 0.0, 1.0) * static_cast<double>(distances.size()));
+    const double wanted =
+        std::ceil(std::clamp(rate, 0.0, 1.0) * static_cast<double>(distances.size()));
     const std::size_t k = static_cast<std::size_t>(std::max(wanted, 1.0)) - 1;
     std::nth_element(distances.begin(), distances.begin() + static_cast<std::ptrdiff_t>(k),
                      distances.end());

@@ -76,15 +76,18 @@ TEST(RecurrenceQuantification, SineIsDeterministicNoiseIsNot)
 
 TEST(RecurrenceQuantification, SampledRadiusMeetsTheTargetRate)
 {
-    // 4000 points hold eight million pairs, so the radius comes from a sample.
+    // 4000 points hold eight million pairs, and two million outside a band
+    // of 2000, so the radius comes from a sample.
     const PhasePoints points = embed(series_data::uniformNoise(4001, 3), 2, 1);
-    for (double rate : {0.02, 0.1}) {
-        RecurrenceOptions options;
-        options.targetRate = rate;
-        const RecurrenceQuantities q = quantifyRecurrence(points, options);
-        EXPECT_NEAR(q.RR, rate, 0.1 * rate) << "rate " << rate;
-        EXPECT_EQ(q.epsilon, radiusForRecurrenceRate(points, rate, 1));
-    }
+    for (int window : {1, 2000})
+        for (double rate : {0.02, 0.1}) {
+            RecurrenceOptions options;
+            options.targetRate = rate;
+            options.theilerWindow = window;
+            const RecurrenceQuantities q = quantifyRecurrence(points, options);
+            EXPECT_NEAR(q.RR, rate, 0.1 * rate) << "rate " << rate << " window " << window;
+            EXPECT_EQ(q.epsilon, radiusForRecurrenceRate(points, rate, window));
+        }
 }
 
 TEST(RecurrenceQuantification, RefusesMeaninglessSettings)
