@@ -9,3 +9,5 @@ void declareLyapunovCommand(CliTool& tool);
 void declareResponseCommand(CliTool& tool);
 void declareReconstructCommand(CliTool& tool);
 void declareRecurrenceCommand(CliTool& tool);
+void declareEmbedCommand(CliTool& tool);
+void declareLyapunovSeriesCommand(CliTool& tool);

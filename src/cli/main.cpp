@@ -13,5 +13,7 @@ int main(int argc, char** argv)
     declareResponseCommand(tool);
     declareReconstructCommand(tool);
     declareRecurrenceCommand(tool);
+    declareEmbedCommand(tool);
+    declareLyapunovSeriesCommand(tool);
     return tool.run(argc, argv);
 }

@@ -83,6 +83,32 @@ CLI::Option* addPositiveNumber(CLI::App& command, const std::string& name, doubl
             "a number greater than 0"));
 }
 
+CLI::Option* addRange(CLI::App& command, const std::string& name, int& first, int& last, long high,
+                      const std::string& description)
+{
+    const auto parts = [high](const std::string& text) -> std::optional<std::pair<long, long>> {
+        const std::size_t colon = text.find(':');
+        if (colon == std::string::npos)
+            return std::nullopt;
+        const auto a = wholeNumber(std::string_view(text).substr(0, colon), 0, high);
+        const auto b = wholeNumber(std::string_view(text).substr(colon + 1), 0, high);
+        if (!a || !b || *a >= *b)
+            return std::nullopt;
+        return std::pair{*a, *b};
+    };
+    return command
+        .add_option_function<std::string>(
+            name,
+            [&first, &last, parts](const std::string& text) {
+                const auto range = *parts(text);
+                first = static_cast<int>(range.first);
+                last = static_cast<int>(range.second);
+            },
+            description)
+        ->check(acceptsOnly([parts](const std::string& text) { return parts(text).has_value(); },
+                            "A:B with 0 <= A < B <= " + std::to_string(high)));
+}
+
 CLI::Option* addAssignments(CLI::App& command, const std::string& name, std::string letters,
                             std::vector<std::pair<char, double>>& values,
                             const std::string& description)

@@ -23,6 +23,9 @@ CLI::Option* addWholeNumber(CLI::App& command, const std::string& name, int& val
 // An option with one finite value greater than zero.
 CLI::Option* addPositiveNumber(CLI::App& command, const std::string& name, double& value,
                                const std::string& description);
+// An option "A:B" with integers 0 <= A < B <= high.
+CLI::Option* addRange(CLI::App& command, const std::string& name, int& first, int& last, long high,
+                      const std::string& description);
 // A repeatable option "L=V" with L one of letters and V a finite number; each
 // occurrence adds one pair to values, in the order given.
 CLI::Option* addAssignments(CLI::App& command, const std::string& name, std::string letters,

@@ -1,6 +1,7 @@
 #include "cli/series_options.h"
 
 #include "cli/option_checks.h"
+#include "dynamics/series_layout.h"
 
 #include <cstdio>
 
@@ -12,27 +13,36 @@ constexpr long kMaxSeriesValues = 100000000;
 
 }  // namespace
 
-void addSeriesOptions(CLI::App& command, SeriesOptions& options)
+void addSeriesOptions(CLI::App& command, SeriesOptions& options, int lowest, int highest)
 {
-    addWholeNumber(command, "--dim", options.dimension, 3, kMaxVariables,
-                   "reconstruction dimension, 3 to 6 (required)")
+    addWholeNumber(command, "--dim", options.dimension, lowest, highest,
+                   "reconstruction dimension, " + std::to_string(lowest) + " to " +
+                       std::to_string(highest) + " (required)")
         ->type_name("M")
         ->group(kSeriesOptionsGroup);
     addWholeNumber(command, "--delay", options.delay, 1, kMaxSeriesValues,
                    "delay in samples, 1 or more (required)")
         ->type_name("T")
         ->group(kSeriesOptionsGroup);
+    addSeriesLayoutOptions(command, options);
+}
+
+void addSeriesLayoutOptions(CLI::App& command, SeriesOptions& options)
+{
     command
         .add_flag_callback("--time-column", [&options] { options.storageForm = 1; },
                            "each item is a time value followed by a data value")
         ->group(kSeriesOptionsGroup);
     command
         .add_flag_callback("--real-data", [&options] { options.dataFormat = 1; },
-                           "data values are reals (default: integers)")
+                           "data values are reals (without any of --time-column, --real-data "
+                           "and --real-time the layout is guessed from the file: reals where a "
+                           "value is not a plain integer, a time column where every line holds "
+                           "two numbers and the first ones rise)")
         ->group(kSeriesOptionsGroup);
     command
         .add_flag_callback("--real-time", [&options] { options.timeFormat = 1; },
-                           "time values are reals (default: integers)")
+                           "time values are reals")
         ->group(kSeriesOptionsGroup);
     addWholeNumber(command, "--limit", options.limit, 1, kMaxSeriesValues,
                    "keep at most N values (default 100000)")
@@ -40,20 +50,28 @@ void addSeriesOptions(CLI::App& command, SeriesOptions& options)
         ->group(kSeriesOptionsGroup);
 }
 
-bool loadReconstructedSeries(std::string_view command, const std::string& dataFile,
-                             const SeriesOptions& options, DynamicsEngine& engine,
-                             Reporter& reporter)
+bool loadSeries(std::string_view command, const std::string& dataFile,
+                const SeriesOptions& options, DynamicsEngine& engine, Reporter& reporter)
 {
     const std::string name(command);
-    if (options.dimension == 0 || options.delay == 0) {
-        reporter.showMessage(name + ": --dim and --delay are required");
-        return false;
-    }
     ModelRecord& record = engine.recordInUse;
     record.seriesFile = dataFile;
     record.storageForm = options.storageForm;
     record.dataFormat = options.dataFormat;
     record.timeFormat = options.timeFormat;
+    if (!options.layoutGiven()) {
+        if (const auto layout = detectSeriesLayoutOfFile(dataFile)) {
+            record.storageForm = layout->timeColumn ? 1 : 0;
+            record.dataFormat = layout->realData ? 1 : 0;
+            record.timeFormat = layout->realTime ? 1 : 0;
+            std::fprintf(stderr, "attrava-cli %s: layout: %s%s data%s\n", name.c_str(),
+                         layout->timeColumn ? "time column, " : "",
+                         layout->realData ? "real" : "integer",
+                         !layout->timeColumn ? ""
+                         : layout->realTime  ? ", real time"
+                                             : ", integer time");
+        }
+    }
     record.seriesLimit = options.limit;
     const SeriesReadResult read = engine.readSeriesFile(reporter);
     if (!read.opened)
@@ -77,6 +95,20 @@ bool loadReconstructedSeries(std::string_view command, const std::string& dataFi
                          name.c_str(), read.badItemIndex + 1, read.badItemText.c_str(),
                          record.seriesCount);
     }
+    return true;
+}
+
+bool loadReconstructedSeries(std::string_view command, const std::string& dataFile,
+                             const SeriesOptions& options, DynamicsEngine& engine,
+                             Reporter& reporter)
+{
+    if (options.dimension == 0 || options.delay == 0) {
+        reporter.showMessage(std::string(command) + ": --dim and --delay are required");
+        return false;
+    }
+    if (!loadSeries(command, dataFile, options, engine, reporter))
+        return false;
+    ModelRecord& record = engine.recordInUse;
     record.Dimension = options.dimension;
     record.delay = options.delay;
     engine.computeDisplayBasis();

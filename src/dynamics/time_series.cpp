@@ -198,9 +198,10 @@ bool DynamicsEngine::reconstruct()
     const long count = std::min(static_cast<long>(std::max(recordInUse.seriesCount, 0)),
                                 static_cast<long>(series.size()));
     // One vector fewer than the series would allow, as the time-series window
-    // and the Lyapunov steps expect; never negative.
+    // and the Lyapunov steps expect; never negative. A delay of 0 would repeat
+    // one value in every coordinate, so it reconstructs nothing.
     long vectors = count - (m - 1) * tau - 1;
-    if (m < 1 || m > kMaxVariables || tau < 0 || vectors < 0)
+    if (m < 1 || m > kMaxVariables || tau < 1 || vectors < 0)
         vectors = 0;
 
     if (!allocated([&] {

@@ -21,7 +21,7 @@ TEST_F(ToolHelp, ListsTheCommandsAndTheirOptions)
     run = runTool("recurrence --help");
     ASSERT_EQ(run.status, 0) << run.err;
     for (const char* line : {"--points N", "number of sampling points (1 to 10000000)",
-                             "--dim M", "reconstruction dimension, 3 to 6 (required)",
+                             "--dim M", "reconstruction dimension, 1 to 10 (required)",
                              "--out FILE.ppm", "Series options:",
                              "Model options override the model file's values:"})
         EXPECT_NE(run.out.find(line), std::string::npos) << line << " in\n" << run.out;

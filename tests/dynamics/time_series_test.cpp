@@ -231,4 +231,16 @@ TEST_F(TimeSeriesTest, SeriesTooShortGivesAnEmptyOrbit)
     EXPECT_EQ(engine.orbit[0], StateVector(1, 3, 5, 0, 0, 0));
 }
 
+TEST_F(TimeSeriesTest, DelayZeroReconstructsNothing)
+{
+    read("1 2 3 4 5 6 7 8", {0, 0, 0});
+    engine.recordInUse.Dimension = 3;
+    engine.recordInUse.delay = 0;
+    engine.computeDisplayBasis();
+    engine.reconstruct();
+    EXPECT_EQ(engine.recordInUse.validPointCount, 0);
+    EXPECT_TRUE(engine.orbit.empty());
+    EXPECT_TRUE(engine.displayPoints.empty());
+}
+
 }  // namespace

@@ -1,0 +1,72 @@
+#include "dynamics/series_lyapunov.h"
+
+#include "series_analysis_data.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+TEST(SeriesLyapunov, LogisticMapDivergesAtLnTwoPerStep)
+{
+    SeriesLyapunovOptions options;
+    options.theilerWindow = 1;
+    options.steps = 12;
+    options.fitFirst = 0;
+    options.fitLast = 6;
+    options.samplingInterval = 0.5;
+    for (int dimension : {1, 2}) {
+        const SeriesLyapunovResult result =
+            largestLyapunovExponent(series_data::logisticMap(10000), dimension, 1, options);
+        ASSERT_EQ(result.error, SeriesError::None);
+        ASSERT_EQ(result.divergence.size(), 13u);
+        EXPECT_NEAR(result.slope, std::log(2.0), 0.03) << "dimension " << dimension;
+        EXPECT_DOUBLE_EQ(result.exponent, result.slope / 0.5);
+    }
+}
+
+TEST(SeriesLyapunov, DefaultsFollowTheDelayAndKeepTheFitInsideTheCurve)
+{
+    const SeriesLyapunovOptions defaults = resolvedOptions({}, 3, 18);
+    EXPECT_GE(defaults.theilerWindow, 2 * 18 + 1);  // beyond one vector's span
+    EXPECT_LT(defaults.fitFirst, defaults.fitLast);
+    EXPECT_LE(defaults.fitLast, defaults.steps);
+    SeriesLyapunovOptions shortCurve;
+    shortCurve.steps = 5;
+    const SeriesLyapunovOptions cut = resolvedOptions(shortCurve, 3, 18);
+    EXPECT_EQ(cut.steps, 5);
+    EXPECT_LE(cut.fitLast, 5);
+    EXPECT_LT(cut.fitFirst, cut.fitLast);
+}
+
+TEST(SeriesLyapunov, BadEmbeddingsAndRangesGiveErrorValues)
+{
+    const auto series = series_data::logisticMap(50);
+    EXPECT_EQ(largestLyapunovExponent(series, 3, 0).error, SeriesError::DelayNotPositive);
+    EXPECT_EQ(largestLyapunovExponent(series, 11, 1).error, SeriesError::DimensionOutOfRange);
+    EXPECT_EQ(largestLyapunovExponent(series, 3, 25).error, SeriesError::TooFewVectors);
+    SeriesLyapunovOptions options;
+    options.fitFirst = 4;
+    options.fitLast = 4;
+    EXPECT_EQ(largestLyapunovExponent(series, 1, 1, options).error, SeriesError::InvalidParameter);
+    options.fitFirst = 0;
+    options.samplingInterval = 0.0;
+    EXPECT_EQ(largestLyapunovExponent(series, 1, 1, options).error, SeriesError::InvalidParameter);
+    // More steps than any neighbour pair can follow.
+    SeriesLyapunovOptions far;
+    far.theilerWindow = 1;
+    far.steps = 60;
+    EXPECT_EQ(largestLyapunovExponent(series, 1, 1, far).error, SeriesError::TooFewVectors);
+}
+
+TEST(SeriesLyapunov, CancelStopsTheRun)
+{
+    std::atomic<bool> cancel{true};
+    AnalysisHooks hooks;
+    hooks.cancel = &cancel;
+    const auto result = largestLyapunovExponent(series_data::logisticMap(5000), 2, 1, {}, hooks);
+    EXPECT_EQ(result.error, SeriesError::Cancelled);
+}
+
+}  // namespace
