@@ -35,12 +35,21 @@ bool ratiosPass(const StateVector& p, const StateVector& q, const StateVector& x
 }
 
 // h times the derivative of every used component at the state held in the
-// Variable buffer: one model call per component, as evaluateDerivative makes
-// it. The model function only reads its arguments, so the Runge-Kutta stages
-// write their states straight into the buffer, once for all n calls.
+// Variable buffer: one call of the whole-field function when the library has
+// one, else one model call per component, as evaluateDerivative makes it. Both
+// evaluate the same expressions, so the numbers are the same. The model
+// function only reads its arguments, so the Runge-Kutta stages write their
+// states straight into the buffer, once for all n calls.
 template <int n>
 inline void scaledVectorField(ModelBinding& b, double h, double* out)
 {
+    if (const VectorFieldFunction field = b.vectorField) {
+        double derivative[n];
+        field(b.variableArg, b.parameterArg, derivative);
+        for (int k = 0; k < n; ++k)
+            out[k] = h * derivative[k];
+        return;
+    }
     const ModelFunction function = b.modelFunction;
     for (int k = 0; k < n; ++k) {
         b.dimensionArg[0] = k;

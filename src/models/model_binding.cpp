@@ -9,6 +9,7 @@
 #include "models/model_binding.h"
 
 #include "models/model_paths.h"
+#include "models/vector_field_source.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -60,7 +61,9 @@ bool ModelBinding::Bind(const std::string& libraryPath, const std::string& model
         void* symbol = ::dlsym(handle, modelName.c_str());
         if (symbol != nullptr) {
             libraryHandle = handle;
-            BindFunction(reinterpret_cast<ModelFunction>(symbol), dimension, parameterCount);
+            void* field = ::dlsym(handle, vectorFieldSymbol(modelName).c_str());
+            BindFunction(reinterpret_cast<ModelFunction>(symbol), dimension, parameterCount,
+                         reinterpret_cast<VectorFieldFunction>(field));
             return true;
         }
         why = libraryPath + ": no model function named \"" + modelName + "\"";
@@ -73,9 +76,11 @@ bool ModelBinding::Bind(const std::string& libraryPath, const std::string& model
 
 // The buffers have the full capacities (6 variables, 10 parameters), so every
 // element is cleared whatever the model's dimension and parameter count.
-void ModelBinding::BindFunction(ModelFunction function, int /*dimension*/, int /*parameterCount*/)
+void ModelBinding::BindFunction(ModelFunction function, int /*dimension*/, int /*parameterCount*/,
+                                VectorFieldFunction field)
 {
     modelFunction = function;
+    vectorField = field;
     dimensionArg[0] = 0;
     std::fill(std::begin(variableArg), std::end(variableArg), 0.0);
     std::fill(std::begin(parameterArg), std::end(parameterArg), 0.0);
@@ -91,5 +96,6 @@ void ModelBinding::Release()
         ::dlclose(libraryHandle);
     libraryHandle = nullptr;
     modelFunction = nullptr;
+    vectorField = nullptr;
     bound = 0;
 }
