@@ -177,6 +177,53 @@ StateVector DynamicsEngine::advance(const StateVector& x, double& h)
     }
 }
 
+namespace {
+
+// Stores the orbit points 0..count-1 from x, each after the first taken by
+// `step` (x, h) -> next state, with their projections; returns the number of
+// valid points (the index of the first diverged point, or count). n is a
+// constant so that the fixed-interval step inlines into the loop.
+template <int n, class Step>
+int fillOrbit(DynamicsEngine& engine, StateVector x, int count, double h, bool automatic, Step step)
+{
+    StateVector* const orbit = engine.orbit.data();
+    Vector3* const display = engine.displayPoints.data();
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            x = step(x, h);
+            if (automatic)
+                engine.stepSizes[static_cast<std::size_t>(i - 1)] = h;
+        }
+        if (automatic)
+            engine.elapsedTime += h;
+        orbit[i] = x;
+        display[i] = engine.projectToDisplay(x);
+        if (isDiverged(x, n)) {
+            engine.diverged = 1;
+            return i;
+        }
+    }
+    return count;
+}
+
+template <int n>
+int fillOrbitOf(DynamicsEngine& engine, int count, double h)
+{
+    const StateVector start = engine.recordInUse.Setting;
+    if (engine.recordInUse.Auto_Sampling_Interval_Flag == 1) {
+        return fillOrbit<n>(engine, start, count, h, true,
+                            [&engine](const StateVector& x, double& step) {
+                                return engine.advance(x, step);
+                            });
+    }
+    return fillOrbit<n>(engine, start, count, h, false,
+                        [&engine](const StateVector& x, double step) {
+                            return rungeKuttaStepOf<n>(engine.binding, x, step);
+                        });
+}
+
+}  // namespace
+
 void DynamicsEngine::computeOrbit()
 {
     orbitReady = 0;
@@ -184,45 +231,43 @@ void DynamicsEngine::computeOrbit()
     diverged = 0;
 
     const int count = std::max(recordInUse.Sampling_Point, 0);
-    const bool automatic = recordInUse.Auto_Sampling_Interval_Flag == 1;
-    double h = recordInUse.Sampling_Interval;
+    const double h = recordInUse.Sampling_Interval;
 
-    // assign() reuses the previous capacity when it is large enough, so a
-    // recomputation allocates at most once per array.
-    orbit.assign(count, StateVector{});
-    displayPoints.assign(count, Vector3{});
-    stepSizes.assign(count, 0.0);
-    if (count > 0)
-        stepSizes[0] = h;
+    // resize() reuses the previous capacity when it is large enough, so a
+    // recomputation allocates at most once per array. The loop writes every
+    // point up to the last one it stores; only the entries after it are
+    // cleared here, so the arrays end up as if allocated zero-filled.
+    orbit.resize(count);
+    displayPoints.resize(count);
+    stepSizes.resize(count);
 
     // Without a bound model function nothing can be integrated beyond the
     // initial value; the orbit is then left empty rather than called through
     // a null pointer.
-    if (binding.modelFunction == nullptr && count > 1) {
-        recordInUse.validPointCount = 0;
-        return;
-    }
-
-    const int n = recordInUse.Dimension;
-    StateVector x = recordInUse.Setting;
-    recordInUse.validPointCount = count;
-    for (int i = 0; i < count; ++i) {
-        if (i > 0) {
-            x = advance(x, h);
-            if (automatic)
-                stepSizes[i - 1] = h;
+    int valid = 0;
+    int written = 0;
+    if (binding.modelFunction != nullptr || count <= 1) {
+        switch (recordInUse.Dimension) {
+        case 1: valid = fillOrbitOf<1>(*this, count, h); break;
+        case 2: valid = fillOrbitOf<2>(*this, count, h); break;
+        case 3: valid = fillOrbitOf<3>(*this, count, h); break;
+        case 4: valid = fillOrbitOf<4>(*this, count, h); break;
+        case 5: valid = fillOrbitOf<5>(*this, count, h); break;
+        case 6: valid = fillOrbitOf<6>(*this, count, h); break;
+        default: break;  // no model has another dimension
         }
-        if (automatic)
-            elapsedTime += h;
-        orbit[i] = x;
-        displayPoints[i] = projectToDisplay(x);
-        if (isDiverged(x, n)) {
-            recordInUse.validPointCount = i;
-            diverged = 1;
-            break;
-        }
+        written = diverged ? valid + 1 : valid;
+        orbitReady = 1;
     }
-    orbitReady = 1;
+    std::fill(orbit.begin() + written, orbit.end(), StateVector{});
+    std::fill(displayPoints.begin() + written, displayPoints.end(), Vector3{});
+    // The step sizes the automatic interval recorded are those before the
+    // last point written; with the fixed interval only the first is set.
+    const int steps = recordInUse.Auto_Sampling_Interval_Flag == 1 ? std::max(written - 1, 0) : 0;
+    std::fill(stepSizes.begin() + steps, stepSizes.end(), 0.0);
+    if (count > 0 && steps == 0)
+        stepSizes[0] = h;
+    recordInUse.validPointCount = valid;
 }
 
 void DynamicsEngine::computeBounds()
