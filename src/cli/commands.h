@@ -9,3 +9,4 @@ void declareLyapunovCommand(CliTool& tool);
 void declareResponseCommand(CliTool& tool);
 void declareReconstructCommand(CliTool& tool);
 void declareRecurrenceCommand(CliTool& tool);
+void declareScanCommand(CliTool& tool);

@@ -13,5 +13,6 @@ int main(int argc, char** argv)
     declareResponseCommand(tool);
     declareReconstructCommand(tool);
     declareRecurrenceCommand(tool);
+    declareScanCommand(tool);
     return tool.run(argc, argv);
 }
