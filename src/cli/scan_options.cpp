@@ -10,6 +10,9 @@ namespace {
 constexpr long kMaxCount = 100000;
 // Transient and analysed points together, per value.
 constexpr long kMaxPointsPerValue = 10000000;
+// Values of a scan (cells of a grid); each keeps a few dozen bytes besides
+// its recorded values, even in a shard that does not compute it.
+constexpr long long kMaxCells = 4000000;
 
 // The text in double quotes.
 std::string quoted(std::string_view text)
@@ -118,6 +121,9 @@ std::string scanSettingsProblem(const ModelRecord& record, const ScanSettings& s
         if (problem.empty() && settings.axis2->parameter == settings.axis.parameter)
             problem = "the two scanned parameters must differ";
     }
+    if (problem.empty() && settings.axis2 &&
+        static_cast<long long>(settings.axis.count) * settings.axis2->count > kMaxCells)
+        problem = "a grid may have at most " + std::to_string(kMaxCells) + " cells";
     if (problem.empty() && settings.kind != ScanKind::Spectrum)
         problem = variableProblem(settings.variable);
     if (problem.empty() && settings.kind == ScanKind::Section)
