@@ -2,6 +2,9 @@
 
 set(ATTRAVA_WARNINGS -Wall -Wextra -Wpedantic)
 
+# Tests keep their compiled-library cache in the build tree, not the user's.
+set(ATTRAVA_TEST_ENVIRONMENT "XDG_CACHE_HOME=${PROJECT_BINARY_DIR}/test-cache")
+
 # attrava_add_library(<name> [FOLDER <folder>] [SOURCES ...] [DEPS ...] [PRIVATE_DEPS ...])
 # Creates the library attrava_<name> with the alias attrava::<name> from the
 # sources of src/<folder> (default: src/<name>); without sources it is a
@@ -49,7 +52,8 @@ function(attrava_add_test name)
     ATTRAVA_PROGRAM_DIR="${ATTRAVA_PROGRAM_DIR}")
   gtest_discover_tests(${name} WORKING_DIRECTORY ${ATTRAVA_PROGRAM_DIR}
     TEST_PREFIX "${ARG_TEST_PREFIX}"
-    DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST)
+    DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "${ATTRAVA_TEST_ENVIRONMENT}")
 endfunction()
 
 # attrava_add_qt_test(<name> SOURCES ... DEPS ...)
@@ -69,6 +73,6 @@ function(attrava_add_qt_test name)
     ATTRAVA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     ATTRAVA_PROGRAM_DIR="${ATTRAVA_PROGRAM_DIR}")
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${ATTRAVA_PROGRAM_DIR})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb"
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb;${ATTRAVA_TEST_ENVIRONMENT}"
     RESOURCE_LOCK x_display)
 endfunction()

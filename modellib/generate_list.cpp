@@ -1,16 +1,23 @@
 // attrava-genlist: writes a model list source from model files.
 //
 //   attrava-genlist <list source> <model file>...
+//   attrava-genlist --fields <list source> <companion source>
 //
 // Creates the list with its head and appends one model block per model file,
 // in the order given. A model is named after its file (without extension);
 // a model file in the list source's own folder is recorded as "./<file name>",
 // so the list and its model files can be moved together.
+//
+// With --fields it writes the whole-field companion of a list source instead,
+// as the program's build writes it beside the list.
 #include "cli/failure_text.h"
+#include "models/file_replace.h"
 #include "models/model_list.h"
 #include "models/model_paths.h"
 #include "models/model_record.h"
 #include "models/reporter.h"
+#include "models/text_io.h"
+#include "models/vector_field_source.h"
 
 #include <cstdio>
 #include <string>
@@ -44,8 +51,19 @@ std::string modelNameOf(const std::string& modelPath)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: attrava-genlist <list source> <model file>...\n");
+        std::fprintf(stderr, "usage: attrava-genlist <list source> <model file>...\n"
+                             "       attrava-genlist --fields <list source> <companion source>\n");
         return 2;
+    }
+    if (std::string(argv[1]) == "--fields") {
+        std::string listText;
+        if (argc != 4 || !readFileBytes(argv[2], listText) ||
+            !replaceFileContents(argv[3], vectorFieldSourceText(listText))) {
+            std::fprintf(stderr, "attrava-genlist: cannot write the companion of %s\n",
+                         argc > 2 ? argv[2] : "(no list)");
+            return 1;
+        }
+        return 0;
     }
     PrintingReporter reporter;
     const std::string listPath = argv[1];

@@ -11,3 +11,4 @@ void declareReconstructCommand(CliTool& tool);
 void declareRecurrenceCommand(CliTool& tool);
 void declareEmbedCommand(CliTool& tool);
 void declareLyapunovSeriesCommand(CliTool& tool);
+void declareScanCommand(CliTool& tool);

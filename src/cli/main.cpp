@@ -15,5 +15,6 @@ int main(int argc, char** argv)
     declareRecurrenceCommand(tool);
     declareEmbedCommand(tool);
     declareLyapunovSeriesCommand(tool);
+    declareScanCommand(tool);
     return tool.run(argc, argv);
 }

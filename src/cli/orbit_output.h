@@ -1,7 +1,7 @@
 // Writes orbit points as text: one line per point, the first `dimension`
 // components with "%.17g" (enough digits to read every double back exactly),
-// separated by one blank. Built in one large buffer and written with fwrite,
-// so half a million points take a fraction of a second.
+// separated by one blank, through the large buffer of TextOut, so half a
+// million points take a fraction of a second.
 #pragma once
 
 #include "core/state_vector.h"

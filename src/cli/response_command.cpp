@@ -5,9 +5,9 @@
 #include "cli/option_checks.h"
 #include "cli/output_file.h"
 #include "cli/progress.h"
+#include "cli/text_out.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -22,15 +22,12 @@ struct ResponseOptions {
 
 // The shortest text that reads back as the same double; "-" for a value that
 // is not a finite number and so does not exist.
-void appendNumber(std::string& text, double value)
+void writeNumber(TextOut& text, double value)
 {
-    if (!std::isfinite(value)) {
-        text += '-';
-        return;
-    }
-    char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    text.append(digits, result.ptr);
+    if (std::isfinite(value))
+        text.shortest(value);
+    else
+        text.put('-');
 }
 
 int runResponse(const ResponseOptions& options)
@@ -61,23 +58,26 @@ int runResponse(const ResponseOptions& options)
     if (out == nullptr)
         return fail("response: cannot open the output file " + options.outPath);
     const int n = engine.recordInUse.Dimension;
-    std::string text = "point";
-    for (int k = 0; k < n; ++k)
-        text += std::string(",lambda_") + variableLetter(k);
-    text += ",DL\n";
+    TextOut text(out);
+    text.text("point");
+    for (int k = 0; k < n; ++k) {
+        text.text(",lambda_");
+        text.put(variableLetter(k));
+    }
+    text.text(",DL\n");
     const int rows = std::max(engine.recordInUse.validPointCount - 1, 0);
     for (int i = 0; i < rows; ++i) {
-        text += std::to_string(i + 1);
+        text.integer(i + 1);
         for (int k = 0; k < n; ++k) {
-            text += ',';
-            appendNumber(text, engine.spectrumResponse[k][i]);
+            text.put(',');
+            writeNumber(text, engine.spectrumResponse[k][i]);
         }
-        text += ',';
-        appendNumber(text, engine.dimensionResponse[i]);
-        text += '\n';
+        text.put(',');
+        writeNumber(text, engine.dimensionResponse[i]);
+        text.put('\n');
     }
-    std::fwrite(text.data(), 1, text.size(), out);
-    if (!closeOutput(out))
+    const bool written = text.finish();
+    if (!closeOutput(out) || !written)
         return fail("response: writing the CSV failed");
     return 0;
 }

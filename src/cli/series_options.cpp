@@ -114,7 +114,7 @@ bool loadReconstructedSeries(std::string_view command, const std::string& dataFi
     engine.computeDisplayBasis();
     if (!engine.reconstruct()) {
         std::fprintf(stderr, "attrava-cli %s: not enough memory for the delay vectors of %d values\n",
-                     name.c_str(), record.seriesCount);
+                     std::string(command).c_str(), record.seriesCount);
         return false;
     }
     record.Sampling_Point = record.validPointCount;

@@ -37,12 +37,21 @@ bool ratiosPass(const StateVector& p, const StateVector& q, const StateVector& x
 }
 
 // h times the derivative of every used component at the state held in the
-// Variable buffer: one model call per component, as evaluateDerivative makes
-// it. The model function only reads its arguments, so the Runge-Kutta stages
-// write their states straight into the buffer, once for all n calls.
+// Variable buffer: one call of the whole-field function when the library has
+// one, else one model call per component, as evaluateDerivative makes it. Both
+// evaluate the same expressions, so the numbers are the same. The model
+// function only reads its arguments, so the Runge-Kutta stages write their
+// states straight into the buffer, once for all n calls.
 template <int n>
 inline void scaledVectorField(ModelBinding& b, double h, double* out)
 {
+    if (const VectorFieldFunction field = b.vectorField) {
+        double derivative[n];
+        field(b.variableArg, b.parameterArg, derivative);
+        for (int k = 0; k < n; ++k)
+            out[k] = h * derivative[k];
+        return;
+    }
     const ModelFunction function = b.modelFunction;
     for (int k = 0; k < n; ++k) {
         b.dimensionArg[0] = k;
@@ -170,6 +179,53 @@ StateVector DynamicsEngine::advance(const StateVector& x, double& h)
     }
 }
 
+namespace {
+
+// Stores the orbit points 0..count-1 from x, each after the first taken by
+// `step` (x, h) -> next state, with their projections; returns the number of
+// valid points (the index of the first diverged point, or count). n is a
+// constant so that the fixed-interval step inlines into the loop.
+template <int n, class Step>
+int fillOrbit(DynamicsEngine& engine, StateVector x, int count, double h, bool automatic, Step step)
+{
+    StateVector* const orbit = engine.orbit.data();
+    Vector3* const display = engine.displayPoints.data();
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            x = step(x, h);
+            if (automatic)
+                engine.stepSizes[static_cast<std::size_t>(i - 1)] = h;
+        }
+        if (automatic)
+            engine.elapsedTime += h;
+        orbit[i] = x;
+        display[i] = engine.projectToDisplay(x);
+        if (isDiverged(x, n)) {
+            engine.diverged = 1;
+            return i;
+        }
+    }
+    return count;
+}
+
+template <int n>
+int fillOrbitOf(DynamicsEngine& engine, int count, double h)
+{
+    const StateVector start = engine.recordInUse.Setting;
+    if (engine.recordInUse.Auto_Sampling_Interval_Flag == 1) {
+        return fillOrbit<n>(engine, start, count, h, true,
+                            [&engine](const StateVector& x, double& step) {
+                                return engine.advance(x, step);
+                            });
+    }
+    return fillOrbit<n>(engine, start, count, h, false,
+                        [&engine](const StateVector& x, double step) {
+                            return rungeKuttaStepOf<n>(engine.binding, x, step);
+                        });
+}
+
+}  // namespace
+
 bool DynamicsEngine::computeOrbit()
 {
     orbitReady = 0;
@@ -177,52 +233,51 @@ bool DynamicsEngine::computeOrbit()
     diverged = 0;
 
     const int count = std::max(recordInUse.Sampling_Point, 0);
-    const bool automatic = recordInUse.Auto_Sampling_Interval_Flag == 1;
-    double h = recordInUse.Sampling_Interval;
+    const double h = recordInUse.Sampling_Interval;
 
-    // assign() reuses the previous capacity when it is large enough, so a
-    // recomputation allocates at most once per array. Without the memory for
-    // them there is no orbit.
+    // resize() reuses the previous capacity when it is large enough, so a
+    // recomputation allocates at most once per array. The loop writes every
+    // point up to the last one it stores; only the entries after it are
+    // cleared here, so the arrays end up as if allocated zero-filled. Without
+    // the memory for them there is no orbit.
     if (!allocated([&] {
-            orbit.assign(count, StateVector{});
-            displayPoints.assign(count, Vector3{});
-            stepSizes.assign(count, 0.0);
+            orbit.resize(count);
+            displayPoints.resize(count);
+            stepSizes.resize(count);
         })) {
         releaseOrbitArrays();
         return false;
     }
-    if (count > 0)
-        stepSizes[0] = h;
 
     // Without a bound model function nothing can be integrated beyond the
     // initial value; the orbit is then left empty rather than called through
     // a null pointer.
-    if (binding.modelFunction == nullptr && count > 1) {
-        recordInUse.validPointCount = 0;
-        return false;
-    }
-
-    const int n = recordInUse.Dimension;
-    StateVector x = recordInUse.Setting;
-    recordInUse.validPointCount = count;
-    for (int i = 0; i < count; ++i) {
-        if (i > 0) {
-            x = advance(x, h);
-            if (automatic)
-                stepSizes[i - 1] = h;
+    int valid = 0;
+    int written = 0;
+    const bool integrable = binding.modelFunction != nullptr || count <= 1;
+    if (integrable) {
+        switch (recordInUse.Dimension) {
+        case 1: valid = fillOrbitOf<1>(*this, count, h); break;
+        case 2: valid = fillOrbitOf<2>(*this, count, h); break;
+        case 3: valid = fillOrbitOf<3>(*this, count, h); break;
+        case 4: valid = fillOrbitOf<4>(*this, count, h); break;
+        case 5: valid = fillOrbitOf<5>(*this, count, h); break;
+        case 6: valid = fillOrbitOf<6>(*this, count, h); break;
+        default: break;  // no model has another dimension
         }
-        if (automatic)
-            elapsedTime += h;
-        orbit[i] = x;
-        displayPoints[i] = projectToDisplay(x);
-        if (isDiverged(x, n)) {
-            recordInUse.validPointCount = i;
-            diverged = 1;
-            break;
-        }
+        written = diverged ? valid + 1 : valid;
+        orbitReady = 1;
     }
-    orbitReady = 1;
-    return true;
+    std::fill(orbit.begin() + written, orbit.end(), StateVector{});
+    std::fill(displayPoints.begin() + written, displayPoints.end(), Vector3{});
+    // The step sizes the automatic interval recorded are those before the
+    // last point written; with the fixed interval only the first is set.
+    const int steps = recordInUse.Auto_Sampling_Interval_Flag == 1 ? std::max(written - 1, 0) : 0;
+    std::fill(stepSizes.begin() + steps, stepSizes.end(), 0.0);
+    if (count > 0 && steps == 0)
+        stepSizes[0] = h;
+    recordInUse.validPointCount = valid;
+    return integrable;
 }
 
 void DynamicsEngine::releaseOrbitArrays()

@@ -11,6 +11,7 @@
 #include "models/equation_check.h"
 #include "models/model_paths.h"
 #include "models/reserved_names.h"
+#include "models/vector_field_source.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -81,7 +82,11 @@ bool ModelBinding::Bind(const std::string& libraryPath, const std::string& model
                            : nullptr;
         if (symbol != nullptr && definedByLibrary(handle, symbol)) {
             libraryHandle = handle;
-            BindFunction(reinterpret_cast<ModelFunction>(symbol), dimension, parameterCount);
+            void* field = ::dlsym(handle, vectorFieldSymbol(modelName).c_str());
+            if (field != nullptr && !definedByLibrary(handle, field))
+                field = nullptr;
+            BindFunction(reinterpret_cast<ModelFunction>(symbol), dimension, parameterCount,
+                         reinterpret_cast<VectorFieldFunction>(field));
             return true;
         }
         why = libraryPath + ": no model function named \"" + modelName + "\"";
@@ -94,9 +99,11 @@ bool ModelBinding::Bind(const std::string& libraryPath, const std::string& model
 
 // The buffers have the full capacities (6 variables, 10 parameters), so every
 // element is cleared whatever the model's dimension and parameter count.
-void ModelBinding::BindFunction(ModelFunction function, int /*dimension*/, int /*parameterCount*/)
+void ModelBinding::BindFunction(ModelFunction function, int /*dimension*/, int /*parameterCount*/,
+                                VectorFieldFunction field)
 {
     modelFunction = function;
+    vectorField = field;
     dimensionArg[0] = 0;
     std::fill(std::begin(variableArg), std::end(variableArg), 0.0);
     std::fill(std::begin(parameterArg), std::end(parameterArg), 0.0);
@@ -112,5 +119,6 @@ void ModelBinding::Release()
         ::dlclose(libraryHandle);
     libraryHandle = nullptr;
     modelFunction = nullptr;
+    vectorField = nullptr;
     bound = 0;
 }

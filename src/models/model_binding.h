@@ -23,8 +23,10 @@ public:
     bool Bind(const std::string& libraryPath, const std::string& modelName, int dimension,
               int parameterCount, std::string* error = nullptr);
 
-    // Binds a function that lives in this process (tests, reference runs).
-    void BindFunction(ModelFunction function, int dimension, int parameterCount);
+    // Binds a function that lives in this process (tests, reference runs,
+    // the workers of a scan), with its whole-field function when it has one.
+    void BindFunction(ModelFunction function, int dimension, int parameterCount,
+                      VectorFieldFunction field = nullptr);
 
     // Frees the buffers and unloads the library; nothing when unbound.
     void Release();
@@ -32,6 +34,9 @@ public:
     int bound = 0;
     void* libraryHandle = nullptr;
     ModelFunction modelFunction = nullptr;
+    // The model's whole vector field when the library exports it; null
+    // otherwise, and the engine then calls modelFunction once per derivative.
+    VectorFieldFunction vectorField = nullptr;
     int dimensionArg[1] = {0};
     double variableArg[6] = {0, 0, 0, 0, 0, 0};
     double parameterArg[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};

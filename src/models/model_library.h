@@ -24,12 +24,15 @@ ModelLibraryPaths computeLibraryPaths(const std::string& programFolder,
 struct CompileResult {
     bool ok = false;
     std::string diagnostics;  // the compiler's own messages (or why it could not start)
+    bool reused = false;      // the library came from the compiled-library cache
 };
 
-// Builds the library from the list source and returns when the compiler has
-// ended. The compiler is `cc`, or the program named by ATTRAVA_CC. The new
-// library is written under a temporary name and renamed into place only on
-// success, so a failed build leaves the previous library untouched.
+// Builds the library from the list source and its vector-field companion
+// (written beside it) and returns when the compiler has ended. The compiler
+// is `cc`, or the program named by ATTRAVA_CC. A library built before from
+// the same sources and compiler settings is taken from the cache instead. The
+// new library is written under a temporary name and renamed into place only
+// on success, so a failed build leaves the previous library untouched.
 CompileResult Compile(const ModelLibraryPaths& paths);
 
 // Has the compiler that Compile starts check that source, a list source on

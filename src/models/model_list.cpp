@@ -189,11 +189,15 @@ bool rewriteList(const std::string& listPath, const std::string& oldName,
 
 std::string modelBlockText(const ModelRecord& record)
 {
+    return std::string(kNameKey) + record.ModelName + "\n" + std::string(kPathKey) +
+           record.ModelFileDir + "\n" + "//" + currentDateTime() + "\n" +
+           modelFunctionText(record) + "\n";
+}
+
+std::string modelFunctionText(const ModelRecord& record)
+{
     const std::string& name = record.ModelName;
-    std::string text = std::string(kNameKey) + name + "\n";
-    text += std::string(kPathKey) + record.ModelFileDir + "\n";
-    text += "//" + currentDateTime() + "\n";
-    text += "__declspec(dllexport) double WINAPI " + name +
+    std::string text = "__declspec(dllexport) double WINAPI " + name +
             "(int *Dimension, double *Variable, double *Parameter, double *Input_Data)\n{\n";
     text += "\tdouble Solution;\n";
     text += "\tdouble ";
@@ -215,7 +219,7 @@ std::string modelBlockText(const ModelRecord& record)
                        : "\telse if(Dimension[0] == " + std::to_string(k) + ")\n";
         text += "\t\tSolution = " + record.Function[k] + ";\n";
     }
-    text += "\treturn Solution;\n}\n\n";
+    text += "\treturn Solution;\n}\n";
     return text;
 }
 

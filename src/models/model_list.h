@@ -42,6 +42,9 @@ bool RemoveModel(const std::string& listPath, const std::string& oldName,
 
 // The model block text that AppendModel writes (the date line included).
 std::string modelBlockText(const ModelRecord& record);
+// The model function of a block: from its signature line to the closing brace
+// and its line feed (the block's blank last line excluded).
+std::string modelFunctionText(const ModelRecord& record);
 
 // The names and model-file paths of the list, in list order. Returns false
 // (and no entries) when the list cannot be opened.
