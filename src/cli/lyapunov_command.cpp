@@ -125,11 +125,9 @@ int runLyapunovCommand(const CommandArguments& args)
     {
         ProgressDisplay progress("lyapunov");
         progress.stage("integrating");
-        engine.computeOrbit();
+        engine.computeOrbit(progress.control());
         progress.stage("spectrum");
-        engine.lyapunovProgress = [&progress](double done) { progress.fraction(done); };
-        spectrum = engine.lyapunov(1);
-        engine.lyapunovProgress = nullptr;
+        spectrum = engine.lyapunovSpectrum(progress.control());
     }
     const int n = engine.recordInUse.Dimension;
     const Measures measures = measuresOf(engine.spectrumExists == 1, spectrum, n);

@@ -86,15 +86,20 @@ int runRecurrenceCommand(const CommandArguments& args)
     if (seriesPath.empty()) {
         if (!session.open(line.file, modelOptions, reporter))
             return 1;
-        ProgressDisplay progress("recurrence");
-        progress.stage("integrating");
-        engine.computeOrbit();
     } else if (!loadReconstructedSeries("recurrence", seriesPath, seriesOptions, engine, reporter)) {
         return 1;
     }
 
     RecurrenceMatrix matrix;
-    matrix.compute(engine, size);
+    {
+        ProgressDisplay progress("recurrence");
+        if (seriesPath.empty()) {
+            progress.stage("integrating");
+            engine.computeOrbit(progress.control());
+        }
+        progress.stage("distances");
+        matrix.compute(engine, size, progress.control());
+    }
     if (matrix.N == 0)
         return fail("recurrence: the orbit has no valid points");
     if (!writePpm(outPath, matrix.N, renderRecurrenceImage(matrix)))

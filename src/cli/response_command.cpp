@@ -61,11 +61,9 @@ int runResponseCommand(const CommandArguments& args)
     {
         ProgressDisplay progress("response");
         progress.stage("integrating");
-        engine.computeOrbit();
+        engine.computeOrbit(progress.control());
         progress.stage("responses");
-        engine.lyapunovProgress = [&progress](double done) { progress.fraction(done); };
-        engine.lyapunov(4);
-        engine.lyapunovProgress = nullptr;
+        engine.lyapunovResponses(LyapunovResponses::SpectrumAndDimension, progress.control());
     }
 
     std::FILE* out = openOutput(outPath);

@@ -168,7 +168,7 @@ StateVector DynamicsEngine::advance(const StateVector& x, double& h)
     }
 }
 
-void DynamicsEngine::computeOrbit()
+void DynamicsEngine::computeOrbit(const JobControl& control)
 {
     orbitReady = 0;
     elapsedTime = 0.0;
@@ -198,6 +198,11 @@ void DynamicsEngine::computeOrbit()
     StateVector x = recordInUse.Setting;
     recordInUse.validPointCount = count;
     for (int i = 0; i < count; ++i) {
+        if (i % JobControl::checkInterval == 0) {
+            if (control.stopRequested())
+                return;
+            control.report(static_cast<double>(i) / count);
+        }
         if (i > 0) {
             x = advance(x, h);
             if (automatic)

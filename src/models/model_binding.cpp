@@ -59,8 +59,9 @@ bool ModelBinding::Bind(const std::string& libraryPath, const std::string& model
         ::dlerror();
         void* symbol = ::dlsym(handle, modelName.c_str());
         if (symbol != nullptr) {
-            libraryHandle = handle;
             BindFunction(reinterpret_cast<ModelFunction>(symbol), dimension, parameterCount);
+            libraryHandle = handle;
+            library_ = std::shared_ptr<void>(handle, [](void* h) { ::dlclose(h); });
             return true;
         }
         why = libraryPath + ": no model function named \"" + modelName + "\"";
@@ -87,9 +88,19 @@ void ModelBinding::Release()
 {
     if (bound == 0)
         return;
-    if (libraryHandle != nullptr)
-        ::dlclose(libraryHandle);
+    library_.reset();
     libraryHandle = nullptr;
     modelFunction = nullptr;
     bound = 0;
+}
+
+void ModelBinding::shareInto(ModelBinding& other) const
+{
+    other.Release();
+    if (bound == 0)
+        return;
+    other.BindFunction(modelFunction, 0, 0);
+    std::copy(std::begin(parameterArg), std::end(parameterArg), std::begin(other.parameterArg));
+    other.libraryHandle = libraryHandle;
+    other.library_ = library_;
 }
