@@ -20,8 +20,9 @@ inline constexpr int kSpidarDevice = 2;
 // The pointer tick of a view whose pointer is bound, run while the program's
 // frame is in the foreground: SPIDAR G grabs with button bit 2 and sets
 // initial values with bit 1 whatever the tool; otherwise pointerState 1
-// grabs and 2 sets initial values with the primary button.
-void runPointerTick(ViewSlot& slot, const CPointer& pointer, int inputDevice);
+// grabs and 2 sets initial values with the primary button. True when it set
+// a new initial state, whose orbit the caller then computes.
+bool runPointerTick(ViewSlot& slot, const CPointer& pointer, int inputDevice);
 
 // Takes the pointer's current pose as the start of the object transform's
 // reference, so the objects do not jump when a grab starts.
@@ -32,10 +33,10 @@ void takePointerReference(ViewSlot& slot, const CPointer& pointer);
 void grabStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
 
 // While the button is held and no rebuild is pending: the phase point under
-// the pointer becomes the initial state (x, y, z; v and u 0; w kept), the
-// orbit is computed anew and rebuildLevel set to 1. Nothing without a bound
-// model.
-void initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
+// the pointer becomes the initial state (x, y, z; v and u 0; w kept), and the
+// result is true: the orbit must be computed anew. Nothing (false) without a
+// bound model.
+bool initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
 
 // While the primary button is held and no rebuild is pending: the model's one
 // integration step from the phase point under the pointer, as a world
