@@ -128,10 +128,11 @@ public:
 
     // --- computations ---
     // Each runs on the view's current inputs. Work small enough to end well
-    // within a tenth of a second runs at once; longer work runs on a worker
-    // (see JobRunner) and its result replaces the view's whole when it has
-    // ended. A newer request of the same view and kind supersedes a running
-    // one; re-binding or dropping the view cancels its jobs.
+    // within a tenth of a second runs at once, and its `done` is called
+    // before the call returns; longer work runs on a worker (see JobRunner)
+    // and its result replaces the view's whole when it has ended. A newer
+    // request of the same view and kind supersedes a running one; re-binding
+    // or dropping the view cancels its jobs.
 
     // The orbit of the record in use, then rebuildLevel 1 and the view's open
     // windows refreshed. While a worker computes it, the view keeps showing
