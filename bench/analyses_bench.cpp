@@ -167,8 +167,8 @@ void engineSpectrum(benchmark::State& state, const ModelSetup* setup)
         return;
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(engine->lyapunov(1));
-    state.counters["lambda0"] = engine->lyapunov(1)[0];
+        benchmark::DoNotOptimize(engine->lyapunovSpectrum());
+    state.counters["lambda0"] = engine->lyapunovSpectrum()[0];
 }
 
 void referenceSpectrum(benchmark::State& state, const ModelSetup* setup)

@@ -103,12 +103,10 @@ int runLyapunov(const LyapunovOptions& options)
     {
         ProgressDisplay progress("lyapunov");
         progress.stage("integrating");
-        integrated = engine.computeOrbit();
+        integrated = engine.computeOrbit(progress.control());
         progress.stage("spectrum");
-        engine.lyapunovProgress = [&progress](double done) { progress.fraction(done); };
         if (integrated)
-            spectrum = engine.lyapunov(1);
-        engine.lyapunovProgress = nullptr;
+            spectrum = engine.lyapunovSpectrum(progress.control());
     }
     if (!integrated)
         return fail(orbitMemoryMessage("lyapunov", engine.recordInUse));

@@ -6,6 +6,8 @@
 // only stores its stage and fraction, so it never waits on the terminal.
 #pragma once
 
+#include "dynamics/job_control.h"
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -24,6 +26,12 @@ public:
     void stage(const std::string& name);
     // Fraction of the current stage done, 0..1. Safe to call from the loop.
     void fraction(double done) { fraction_.store(done, std::memory_order_relaxed); }
+    // A context for the computations that reports into fraction(); the
+    // batch tool never stops a computation.
+    JobControl control()
+    {
+        return JobControl({}, [this](double done) { fraction(done); });
+    }
 
 private:
     void watch();

@@ -99,17 +99,22 @@ int runRecurrence(const RecurrenceCommandOptions& options)
     if (options.seriesPath.empty()) {
         if (!session.open(options.modelFile, options.model, reporter))
             return 1;
-        ProgressDisplay progress("recurrence");
-        progress.stage("integrating");
-        if (!engine.computeOrbit())
-            return fail(orbitMemoryMessage("recurrence", engine.recordInUse));
     } else if (!loadReconstructedSeries("recurrence", options.seriesPath, options.series, engine,
                                         reporter)) {
         return 1;
     }
 
     RecurrenceMatrix matrix;
-    matrix.compute(engine, options.size);
+    {
+        ProgressDisplay progress("recurrence");
+        if (options.seriesPath.empty()) {
+            progress.stage("integrating");
+            if (!engine.computeOrbit(progress.control()))
+                return fail(orbitMemoryMessage("recurrence", engine.recordInUse));
+        }
+        progress.stage("distances");
+        matrix.compute(engine, options.size, progress.control());
+    }
     if (matrix.N == 0)
         return fail("recurrence: the orbit has no valid points");
     if (!writePpm(options.outPath, matrix.N, renderRecurrenceImage(matrix)))

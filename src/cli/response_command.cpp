@@ -41,12 +41,10 @@ int runResponse(const ResponseOptions& options)
     {
         ProgressDisplay progress("response");
         progress.stage("integrating");
-        integrated = engine.computeOrbit();
+        integrated = engine.computeOrbit(progress.control());
         progress.stage("responses");
-        engine.lyapunovProgress = [&progress](double done) { progress.fraction(done); };
         if (integrated)
-            engine.lyapunov(4);
-        engine.lyapunovProgress = nullptr;
+            engine.lyapunovResponses(LyapunovResponses::SpectrumAndDimension, progress.control());
     }
     if (!integrated)
         return fail(orbitMemoryMessage("response", engine.recordInUse));

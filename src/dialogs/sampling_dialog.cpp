@@ -2,6 +2,7 @@
 
 #include "dialogs/dialog_widgets.h"
 #include "dialogs/range_input.h"
+#include "document/user_document.h"
 #include "dynamics/dynamics_engine.h"
 #include "models/reporter.h"
 
@@ -52,7 +53,7 @@ CSamplingDialog::CSamplingDialog(DynamicsEngine& engine, Reporter& reporter,
                                  std::function<void()> computeOrbit, QWidget* parent)
     : QDialog(parent), engine_(engine), reporter_(reporter), computeOrbit_(std::move(computeOrbit))
 {
-    setWindowTitle(QStringLiteral("サンプリング・初期値の設定"));
+    setWindowTitle(titleFor(std::nullopt));
 
     auto* pointsLabel = new QLabel(QStringLiteral("サンプリング数"), this);
     pointsLabel->setGeometry(10, 10, 85, 20);
@@ -113,6 +114,20 @@ CSamplingDialog::CSamplingDialog(DynamicsEngine& engine, Reporter& reporter,
     connect(accuracyList_, &QComboBox::activated, this, &CSamplingDialog::apply);
 
     fill();
+}
+
+CSamplingDialog::CSamplingDialog(const WindowLinks& links, QWidget* owner)
+    : CSamplingDialog(links.engine, links.reporter,
+                      [&document = links.document, view = links.view] {
+                          document.computeViewOrbit(view);
+                      },
+                      owner)
+{
+}
+
+QString CSamplingDialog::titleFor(std::optional<int> /*viewNumber*/)
+{
+    return tr("サンプリング・初期値の設定");
 }
 
 void CSamplingDialog::fill()

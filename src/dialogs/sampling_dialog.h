@@ -5,10 +5,13 @@
 // use and have the orbit computed again. OK and "ｷｬﾝｾﾙ" only hide the window.
 #pragma once
 
+#include "document/analysis_window.h"
+
 #include <QDialog>
 #include <QRect>
 
 #include <functional>
+#include <optional>
 
 class DynamicsEngine;
 class QComboBox;
@@ -41,6 +44,14 @@ public:
     // be rebuilt. Refused input goes to reporter. All must outlive the window.
     CSamplingDialog(DynamicsEngine& engine, Reporter& reporter, std::function<void()> computeOrbit,
                     QWidget* parent = nullptr);
+    // The view's window: the view's engine, and the document computes the
+    // view's orbit.
+    CSamplingDialog(const WindowLinks& links, QWidget* owner);
+
+    // The window keeps its template title whatever the number of views.
+    static QString titleFor(std::optional<int> viewNumber);
+    // Shows the record in use again (its orbit or settings changed).
+    void refresh() { fill(); }
 
     // Fills every control from the record in use and lays the window out for
     // its dimension.

@@ -1,11 +1,19 @@
 // The per-view modeless windows as the document sees them: the fourteen
-// analysis window kinds, the seventeen entries of a view's window table, and
-// the small interface every such window implements so the document can ask
-// whether it is showing and close it without knowing its toolkit.
+// analysis window kinds, the seventeen entries of a view's window table, the
+// links a window is made with, the small interface every such window
+// implements so the document can ask whether it is showing, refresh it and
+// close it without knowing its toolkit, and the maker the toolkit layer
+// supplies to create them.
 #pragma once
 
 #include <array>
 #include <memory>
+#include <optional>
+
+class CUser;
+class DynamicsEngine;
+class EnvironmentSettings;
+class Reporter;
 
 enum class WindowKind {
     SamplingInitialValue = 0,   // sampling and initial value window
@@ -38,6 +46,20 @@ constexpr int windowEntry(WindowKind kind)
     return entries[static_cast<int>(kind)];
 }
 
+// What a view's window is made with: the two links to its view's engine and
+// environment, the view's index, the document (which runs the view's
+// computations) and where user-facing failures go. All outlive the window.
+struct WindowLinks {
+    CUser& document;
+    int view;
+    DynamicsEngine& engine;
+    EnvironmentSettings& environment;
+    Reporter& reporter;
+    // The view number (index + 1) when the document shows more than one view;
+    // the windows then name their view in the title. Empty with one view.
+    std::optional<int> titleNumber;
+};
+
 // A view's modeless window or property sheet. A window the user closed with
 // OK, cancel or the close box is hidden or destroyed, but its object stays in
 // the table until the document replaces or closes it.
@@ -48,6 +70,17 @@ public:
     virtual bool isOpen() const = 0;
     // Destroys the system window; the object itself lives on.
     virtual void close() = 0;
+    // The view's orbit or settings changed: show them anew (an analysis
+    // window computes its result again).
+    virtual void refresh() = 0;
+};
+
+// Makes the windows of the kinds the program has, in the toolkit layer.
+class WindowMaker {
+public:
+    virtual ~WindowMaker() = default;
+    // A new window of the kind, shown; null for a kind without a window.
+    virtual std::unique_ptr<AnalysisWindow> make(WindowKind kind, const WindowLinks& links) = 0;
 };
 
 using WindowTable = std::array<std::unique_ptr<AnalysisWindow>, kWindowEntryCount>;

@@ -40,6 +40,7 @@ void CUser::setViewCount(int n)
 
 void CUser::dropView(int view)
 {
+    jobs.cancelView(view);
     closeViewWindows(view);
     ViewSlot& slot = views[static_cast<std::size_t>(view)];
     slot.applyCursorColour();

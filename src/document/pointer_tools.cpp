@@ -13,17 +13,17 @@ constexpr int kSpidarGrabBit = 2;
 
 } // namespace
 
-void runPointerTick(ViewSlot& slot, const CPointer& pointer, InputDevice inputDevice)
+bool runPointerTick(ViewSlot& slot, const CPointer& pointer, InputDevice inputDevice)
 {
     if (inputDevice == InputDevice::Spidar) {
         grabStep(slot, pointer, kSpidarGrabBit);
-        initialValueStep(slot, pointer, kSpidarInitialValueBit);
-        return;
+        return initialValueStep(slot, pointer, kSpidarInitialValueBit);
     }
     if (slot.environment.pointerState == PointerState::TranslationRotation)
         grabStep(slot, pointer, kPrimaryBit);
     else if (slot.environment.pointerState == PointerState::InitialValueInput)
-        initialValueStep(slot, pointer, kPrimaryBit);
+        return initialValueStep(slot, pointer, kPrimaryBit);
+    return false;
 }
 
 void takePointerReference(ViewSlot& slot, const CPointer& pointer)
@@ -54,22 +54,21 @@ std::optional<Vector3> phasePointUnderPointer(const ViewSlot& slot, const CPoint
     return Vector3{local.x / k, -local.z / k, local.y / k};
 }
 
-void initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit)
+bool initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit)
 {
     if (!pointer.buttonDown(buttonBit) || slot.environment.rebuildLevel != RebuildLevel::None ||
         slot.engine.binding.bound == 0)
-        return;
+        return false;
     const std::optional<Vector3> point = phasePointUnderPointer(slot, pointer);
     if (!point)
-        return;
+        return false;
     StateVector& setting = slot.engine.recordInUse.Setting;
     setting[0] = point->x;
     setting[1] = point->y;
     setting[2] = point->z;
     setting[4] = 0.0;
     setting[5] = 0.0;
-    slot.engine.computeOrbit();
-    slot.environment.rebuildLevel = RebuildLevel::Orbit;
+    return true;
 }
 
 void localInformationStep(ViewSlot& slot, const CPointer& pointer)

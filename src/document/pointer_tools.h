@@ -17,8 +17,9 @@ class ViewSlot;
 // frame is in the foreground: SPIDAR G grabs with button bit 2 and sets
 // initial values with bit 1 whatever the tool; otherwise the translation and
 // rotation tool grabs and the initial-value tool sets initial values with the
-// primary button.
-void runPointerTick(ViewSlot& slot, const CPointer& pointer, InputDevice inputDevice);
+// primary button. True when it set a new initial state, whose orbit the
+// caller then computes.
+bool runPointerTick(ViewSlot& slot, const CPointer& pointer, InputDevice inputDevice);
 
 // Takes the pointer's current pose as the start of the object transform's
 // reference, so the objects do not jump when a grab starts.
@@ -29,10 +30,10 @@ void takePointerReference(ViewSlot& slot, const CPointer& pointer);
 void grabStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
 
 // While the button is held and no rebuild is pending: the phase point under
-// the pointer becomes the initial state (x, y, z; v and u 0; w kept), the
-// orbit is computed anew and its display rebuilt. Nothing without a bound
-// model.
-void initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
+// the pointer becomes the initial state (x, y, z; v and u 0; w kept), and the
+// result is true: the orbit must be computed anew. Nothing (false) without a
+// bound model.
+bool initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
 
 // While the primary button is held and no rebuild is pending: the model's one
 // integration step from the phase point under the pointer, as a world

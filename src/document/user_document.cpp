@@ -58,6 +58,7 @@ void CUser::initialiseScenes()
 
 void CUser::drawAllViews(bool frameIsForeground)
 {
+    deliverFinishedJobs();
     if (!scenesInitialised_)
         return;
     for (int v = 0; v < viewCount; ++v) {
@@ -67,8 +68,8 @@ void CUser::drawAllViews(bool frameIsForeground)
             continue;
         updateView(slot);
         if (deviceRebindPending == 0 && (v == activeView || allViews == 1) && slot.boundPointer &&
-            frameIsForeground)
-            runPointerTick(slot, pointer, inputDevice);
+            frameIsForeground && runPointerTick(slot, pointer, inputDevice))
+            computeViewOrbit(v);
     }
     for (int v = 0; v < viewCount; ++v) {
         ViewSlot& slot = views[static_cast<std::size_t>(v)];
@@ -190,7 +191,7 @@ void CUser::changeEnvironment(ViewSlot& slot, EnvironmentChange kind)
             break;
         engine.computeDisplayBasis();
         if (slot.environment.dataSource == DataSource::Model && engine.binding.bound == 1)
-            engine.computeOrbit();
+            computeViewOrbit(static_cast<int>(&slot - views.data()));
         else if (slot.environment.dataSource == DataSource::Series)
             engine.reconstruct();
         slot.environment.rebuildLevel = RebuildLevel::VectorField;
@@ -238,6 +239,7 @@ bool CUser::bindModel(int view)
     if (view < 0 || view >= kViewSlotCount)
         return false;
     ViewSlot& slot = views[static_cast<std::size_t>(view)];
+    jobs.cancelView(view);
     slot.engine.applyEditedRecord();
     // The new record has no orbit yet: the view stops showing the previous one.
     slot.rebuildModelDisplays();
@@ -250,6 +252,8 @@ bool CUser::rebindRecordInUse(int view)
         return false;
     ViewSlot& slot = views[static_cast<std::size_t>(view)];
     DynamicsEngine& engine = slot.engine;
+    // Results of the model bound so far must not land on the new one.
+    jobs.cancelView(view);
     libraryPaths = currentLibraryPaths();
     engine.Release();
     std::string reason;

@@ -9,8 +9,10 @@
 // the pointing hardware.
 #pragma once
 
+#include "document/job_runner.h"
 #include "document/scale_rules.h"
 #include "document/view_slot.h"
+#include "dynamics/recurrence.h"
 #include "models/model_library.h"
 #include "settings/environment_settings.h"
 #include "settings/program_settings.h"
@@ -36,6 +38,15 @@ enum class EnvironmentChange {
     OrbitDisplay, // orbit appearance
     Axes,         // axes appearance
     DisplayBasis, // arrangement of a four-variable model's axes
+};
+
+// How a spectrum computation of a view ended, with its result.
+struct SpectrumOutcome {
+    JobStatus status = JobStatus::Finished;
+    // Exponents in components 0..n-1 when exists; the zero vector otherwise.
+    StateVector spectrum;
+    // The orbit did not diverge and has at least two valid points.
+    bool exists = false;
 };
 
 class CUser {
@@ -125,6 +136,32 @@ public:
     // "ALL View" ends and the pointer moves there at the next tick.
     void showFirstViewAlone();
 
+    // --- computations ---
+    // Each runs on the view's current inputs. Work small enough to end well
+    // within a tenth of a second runs at once, and its `done` is called
+    // before the call returns; longer work runs on a worker (see JobRunner)
+    // and its result replaces the view's whole when it has ended. A newer
+    // request of the same view and kind supersedes a running one; re-binding
+    // or dropping the view cancels its jobs.
+
+    // The orbit of the record in use, then rebuildLevel 1 and the view's open
+    // windows refreshed. While a worker computes it, the view keeps showing
+    // its previous orbit.
+    void computeViewOrbit(int view);
+    // The Lyapunov spectrum of the view's stored orbit; `done` runs on this
+    // thread when it has ended.
+    void startSpectrum(int view, std::function<void(const SpectrumOutcome&)> done);
+    // The temporal responses of the view's stored orbit, moved into its
+    // engine when finished; then `done`.
+    void startResponses(int view, LyapunovResponses which, std::function<void(JobStatus)> done);
+    // The recurrence matrix of the view's stored orbit (RecurrenceMatrix::compute);
+    // `done` gets the matrix, complete only when the status is Finished.
+    void startRecurrence(int view, int requestedSize,
+                         std::function<void(JobStatus, RecurrenceMatrix&)> done);
+    // Runs the finish steps of the jobs that have ended. The drawing tick
+    // calls it; the toolkit layer calls it too when a worker signals.
+    void deliverFinishedJobs() { jobs.deliverFinished(); }
+
     // --- windows ---
 
     bool isAnalysisWindowOpen(int kind, int view) const;
@@ -132,6 +169,24 @@ public:
     // Resets the view's environment and closes its fourteen analysis windows
     // (the two property sheets stay).
     void closeViewWindows(int view);
+    // Whether a window of the kind may open on the view, by the view's data
+    // source (model or time series) and presentation mode.
+    bool mayOpenWindow(WindowKind kind, int view) const;
+    // Closes the view's window of that kind, then has windowMaker make a new
+    // one, stores it in the view's table and shows it. False, with nothing
+    // changed, without a maker or for a kind the program has no window for.
+    bool openAnalysisWindow(WindowKind kind, int view);
+    // The tools commands: opens the kind on every target view whose orbit is
+    // ready and that may open it, in index order.
+    void openOnTargetViews(WindowKind kind);
+    // Refreshes every open window of the view.
+    void refreshViewWindows(int view);
+    // What a window of the view is made with.
+    WindowLinks windowLinks(int view);
+    // The view start: the view's objects placed at the model's display
+    // position, then the sampling and initial value window of a model view or
+    // the reconstruction window of a time-series view.
+    void startView(int view);
 
     // --- model library ---
 
@@ -184,6 +239,11 @@ public:
     int deviceRebindPending = 0;
     CMouseDevice mouseDevice;
     CPointer pointer;
+    // Makes the views' windows; set by the program, which owns it.
+    WindowMaker* windowMaker = nullptr;
+    // Declared after the views: it is destroyed first, stopping every worker
+    // before anything a finish step would touch goes.
+    JobRunner jobs;
 
 private:
     template <std::size_t... I>
@@ -199,6 +259,10 @@ private:
     void dropView(int view);
     // The active view's part of the analysis start commands.
     void resetActiveViewForAnalysis(DataSource dataSource);
+    // Runs `run` at once when quick, else as a job; then `finish` on this
+    // thread with how it ended.
+    void runViewJob(int view, JobKind kind, bool quick, std::function<void(const JobControl&)> run,
+                    std::function<void(JobStatus)> finish);
 
     Reporter& reporter_;
     bool scenesInitialised_ = false;

@@ -47,6 +47,12 @@ void ViewSlot::applyCursorColour() { cursorSphere.setAmbientAndDiffuse(cursorCol
 
 void ViewSlot::rebuildModelDisplays() { orbit.rebuild(); }
 
+void ViewSlot::placeObjectsAtDisplayPosition()
+{
+    objectTransform.setTransform(Matrix4{});
+    objectTransform.setPosition(engine.recordInUse.Display_Position);
+}
+
 Rgba cursorColour(const EnvironmentSettings& environment)
 {
     if (environment.probeMode == 1)

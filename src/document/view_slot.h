@@ -60,6 +60,9 @@ public:
     void applyCursorColour();
     // Re-records the displays that show the model (next draw).
     void rebuildModelDisplays();
+    // The object transform back at its initial orientation, placed at the
+    // record in use's display position.
+    void placeObjectsAtDisplayPosition();
 
     DynamicsEngine engine;
     EnvironmentSettings environment;

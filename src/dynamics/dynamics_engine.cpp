@@ -183,14 +183,21 @@ namespace {
 
 // Stores the orbit points 0..count-1 from x, each after the first taken by
 // `step` (x, h) -> next state, with their projections; returns the number of
-// valid points (the index of the first diverged point, or count). n is a
-// constant so that the fixed-interval step inlines into the loop.
+// valid points (the index of the first diverged point, or count), or -1 when
+// the control stopped the run. n is a constant so that the fixed-interval
+// step inlines into the loop.
 template <int n, class Step>
-int fillOrbit(DynamicsEngine& engine, StateVector x, int count, double h, bool automatic, Step step)
+int fillOrbit(DynamicsEngine& engine, StateVector x, int count, double h, bool automatic,
+              const JobControl& control, Step step)
 {
     StateVector* const orbit = engine.orbit.data();
     Vector3* const display = engine.displayPoints.data();
     for (int i = 0; i < count; ++i) {
+        if (i % JobControl::checkInterval == 0) {
+            if (control.stopRequested())
+                return -1;
+            control.report(static_cast<double>(i) / count);
+        }
         if (i > 0) {
             x = step(x, h);
             if (automatic)
@@ -209,16 +216,16 @@ int fillOrbit(DynamicsEngine& engine, StateVector x, int count, double h, bool a
 }
 
 template <int n>
-int fillOrbitOf(DynamicsEngine& engine, int count, double h)
+int fillOrbitOf(DynamicsEngine& engine, int count, double h, const JobControl& control)
 {
     const StateVector start = engine.recordInUse.Setting;
     if (engine.recordInUse.Auto_Sampling_Interval_Flag == 1) {
-        return fillOrbit<n>(engine, start, count, h, true,
+        return fillOrbit<n>(engine, start, count, h, true, control,
                             [&engine](const StateVector& x, double& step) {
                                 return engine.advance(x, step);
                             });
     }
-    return fillOrbit<n>(engine, start, count, h, false,
+    return fillOrbit<n>(engine, start, count, h, false, control,
                         [&engine](const StateVector& x, double step) {
                             return rungeKuttaStepOf<n>(engine.binding, x, step);
                         });
@@ -226,7 +233,7 @@ int fillOrbitOf(DynamicsEngine& engine, int count, double h)
 
 }  // namespace
 
-bool DynamicsEngine::computeOrbit()
+bool DynamicsEngine::computeOrbit(const JobControl& control)
 {
     orbitReady = 0;
     elapsedTime = 0.0;
@@ -257,13 +264,17 @@ bool DynamicsEngine::computeOrbit()
     const bool integrable = binding.modelFunction != nullptr || count <= 1;
     if (integrable) {
         switch (recordInUse.Dimension) {
-        case 1: valid = fillOrbitOf<1>(*this, count, h); break;
-        case 2: valid = fillOrbitOf<2>(*this, count, h); break;
-        case 3: valid = fillOrbitOf<3>(*this, count, h); break;
-        case 4: valid = fillOrbitOf<4>(*this, count, h); break;
-        case 5: valid = fillOrbitOf<5>(*this, count, h); break;
-        case 6: valid = fillOrbitOf<6>(*this, count, h); break;
+        case 1: valid = fillOrbitOf<1>(*this, count, h, control); break;
+        case 2: valid = fillOrbitOf<2>(*this, count, h, control); break;
+        case 3: valid = fillOrbitOf<3>(*this, count, h, control); break;
+        case 4: valid = fillOrbitOf<4>(*this, count, h, control); break;
+        case 5: valid = fillOrbitOf<5>(*this, count, h, control); break;
+        case 6: valid = fillOrbitOf<6>(*this, count, h, control); break;
         default: break;  // no model has another dimension
+        }
+        if (valid < 0) {
+            releaseOrbitArrays();
+            return false;
         }
         written = diverged ? valid + 1 : valid;
         orbitReady = 1;

@@ -1,20 +1,28 @@
 // The per-view engine: the model in use and its edited copy, the binding to
 // the model library, the integrated (or reconstructed) orbit with its display
 // projection, bounds and step sizes, the time series, and the Lyapunov results.
-// Computations run to completion on the caller's thread and flag their outcome
-// (orbitReady, diverged); arrays are replaced whole on each computation.
+// Computations run on the caller's thread and flag their outcome (orbitReady,
+// diverged); arrays are replaced whole on each computation. A long one runs on
+// a worker copy of the engine (takeInputsOf) and its results are moved into
+// the view's engine when it has ended (takeOrbitFrom, takeResponsesFrom).
 #pragma once
 
 #include "core/state_vector.h"
+#include "dynamics/job_control.h"
 #include "models/model_binding.h"
 #include "models/model_record.h"
 #include "core/vector3.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
 class Reporter;
+
+// Which temporal responses DynamicsEngine::lyapunovResponses fills.
+enum class LyapunovResponses {
+    Spectrum,              // the exponents' running estimates
+    SpectrumAndDimension,  // and the Lyapunov dimension's
+};
 
 // Outcome of reading a time-series file (see DynamicsEngine::readSeriesFile).
 struct SeriesReadResult {
@@ -54,11 +62,12 @@ public:
     // --- integration ---
     StateVector rungeKuttaStep(const StateVector& x, double h);
     StateVector advance(const StateVector& x, double& h);
-    // Integrates the orbit of recordInUse; returns whether there is one
+    // Integrates the orbit of the record in use; returns whether there is one
     // (orbitReady). There is none without a bound model function, nor when
     // the arrays cannot be allocated (a sampling count too large for the
-    // memory there is): the arrays are then left empty.
-    bool computeOrbit();
+    // memory there is): the arrays are then left empty. A stop requested
+    // through the control ends it early with orbitReady 0.
+    bool computeOrbit(const JobControl& control = {});
     void computeBounds();
     void applyEditedRecord();
 
@@ -76,15 +85,34 @@ public:
     }
 
     // --- Lyapunov analyses ---
-    // mode 1/2: the spectrum; 3: spectrum responses; 4: also the dimension
-    // response. Modes 1/2 return the zero vector and set spectrumExists to 0
-    // when the orbit diverged or has fewer than two valid points. Modes 3/4
-    // set responsesExist to 0, leaving the responses empty, when their arrays
+    // The spectrum of the stored orbit, exponents in components 0..n-1. The
+    // zero vector, with spectrumExists 0, when the orbit diverged or has fewer
+    // than two valid points (or the control stopped the run).
+    StateVector lyapunovSpectrum(const JobControl& control = {});
+    // The temporal responses of the stored orbit: spectrumResponse and
+    // partialSumResponse with their bounds, and with SpectrumAndDimension also
+    // dimensionResponse with its bounds. A stopped run leaves them partly
+    // written; responsesExist is 0, the responses empty, when their arrays
     // cannot be allocated.
-    StateVector lyapunov(int mode);
+    void lyapunovResponses(LyapunovResponses which, const JobControl& control = {});
     // The Kaplan-Yorke dimension of the whole orbit; 0.0 with spectrumExists 0
     // when the spectrum does not exist.
     double lyapunovDimension();
+
+    // --- worker copies ---
+    // Makes this engine, fresh and private to one computation, a copy of
+    // `source` to compute on: the records, the display basis and a binding
+    // that shares source's model function and loaded library with argument
+    // buffers of its own; withOrbit also copies the stored orbit, its step
+    // sizes and flags, which the analyses read.
+    void takeInputsOf(const DynamicsEngine& source, bool withOrbit);
+    // Moves the orbit `worker` computed into this engine, all at once: the
+    // orbit, its projection and step sizes, elapsedTime, validPointCount,
+    // diverged and orbitReady.
+    void takeOrbitFrom(DynamicsEngine& worker);
+    // Moves the temporal responses `worker` computed into this engine, with
+    // their bounds; the dimension response only when `which` includes it.
+    void takeResponsesFrom(DynamicsEngine& worker, LyapunovResponses which);
 
     // --- time series ---
     SeriesReadResult readSeriesFile(Reporter& reporter);
@@ -115,10 +143,7 @@ public:
     // the orbit did not diverge and has at least two valid points, so at least
     // one step was measured. The windows show "-" when it is 0.
     int spectrumExists = 0;
-    // When set, lyapunov() calls it now and then with the fraction of the
-    // orbit steps done (0..1), for the progress display of long runs.
-    std::function<void(double)> lyapunovProgress;
-    // 1 when the last lyapunov(3) or lyapunov(4) filled the response arrays.
+    // 1 when the last lyapunovResponses filled the response arrays.
     int responsesExist = 0;
     std::vector<std::vector<double>> spectrumResponse;
     std::vector<std::vector<double>> partialSumResponse;
@@ -131,4 +156,6 @@ public:
 private:
     // Frees the orbit, display and step arrays: the state without an orbit.
     void releaseOrbitArrays();
+    // The one loop behind the spectrum and the responses.
+    StateVector lyapunovRun(bool responses, bool dimension, const JobControl& control);
 };

@@ -15,8 +15,6 @@
 namespace {
 
 constexpr double kDeviationLength = 1e-8;
-// Steps between two calls of the progress callback (a power of two).
-constexpr std::size_t kProgressInterval = 16384;
 
 // Running minimum and maximum of the values written into a response: the first
 // value sets both; later ones replace the minimum when smaller, otherwise the
@@ -35,10 +33,18 @@ void widenBounds(double value, bool first, double& min, double& max)
 
 }  // namespace
 
-StateVector DynamicsEngine::lyapunov(int mode)
+StateVector DynamicsEngine::lyapunovSpectrum(const JobControl& control)
 {
-    const bool responses = mode == 3 || mode == 4;
-    const bool dimension = mode == 4;
+    return lyapunovRun(false, false, control);
+}
+
+void DynamicsEngine::lyapunovResponses(LyapunovResponses which, const JobControl& control)
+{
+    lyapunovRun(true, which == LyapunovResponses::SpectrumAndDimension, control);
+}
+
+StateVector DynamicsEngine::lyapunovRun(bool responses, bool dimension, const JobControl& control)
+{
     if (!responses) {
         spectrumExists = 0;
         if (diverged == 1)
@@ -88,8 +94,11 @@ StateVector DynamicsEngine::lyapunov(int mode)
     double t = 0.0;
     double h = h0;
     for (std::size_t i = 0; i + 1 < points; ++i) {
-        if (lyapunovProgress && i % kProgressInterval == 0)
-            lyapunovProgress(static_cast<double>(i) / static_cast<double>(points - 1));
+        if (i % JobControl::checkInterval == 0) {
+            if (control.stopRequested())
+                return StateVector();
+            control.report(static_cast<double>(i) / static_cast<double>(points - 1));
+        }
         const StateVector& next = orbit[i + 1];
         if (automatic) {
             h = stepSizes[i];
@@ -146,7 +155,7 @@ double DynamicsEngine::lyapunovDimension()
         spectrumExists = 0;
         return 0.0;
     }
-    const StateVector spectrum = lyapunov(2);
+    const StateVector spectrum = lyapunovSpectrum();
     if (spectrumExists == 0)
         return 0.0;
     return kaplanYorkeDimension(spectrum, recordInUse.Dimension);

@@ -100,7 +100,7 @@ private:
                                 engine_.stepSizes.begin() + std::min<std::ptrdiff_t>(
                                     transient, static_cast<std::ptrdiff_t>(engine_.stepSizes.size())));
         engine_.recordInUse.validPointCount = settings_.points;
-        const StateVector exponents = engine_.lyapunov(1);
+        const StateVector exponents = engine_.lyapunovSpectrum();
         cell.exists = engine_.spectrumExists == 1;
         if (!cell.exists)
             return;

@@ -23,7 +23,8 @@ double scaleValue(double value, double low, double high)
 
 }  // namespace
 
-void RecurrenceMatrix::compute(const DynamicsEngine& engine, int requestedSize)
+void RecurrenceMatrix::compute(const DynamicsEngine& engine, int requestedSize,
+                               const JobControl& control)
 {
     const int stored = static_cast<int>(std::min(
         static_cast<std::size_t>(std::max(
@@ -45,7 +46,16 @@ void RecurrenceMatrix::compute(const DynamicsEngine& engine, int requestedSize)
     bool haveRange = false;
     bool havePositive = false;
     double smallestPositive = 0.0;
+    // Row i holds size - i - 1 distances: the rows are looked at often enough
+    // when the control is consulted every few rows.
+    constexpr std::size_t kRowsPerCheck = 8;
     for (std::size_t i = 0; i < size; ++i) {
+        if (i % kRowsPerCheck == 0) {
+            if (control.stopRequested())
+                return;
+            const double left = static_cast<double>(size - i);
+            control.report(1.0 - left * left / (static_cast<double>(size) * size));
+        }
         const StateVector& a = engine.orbit[i * static_cast<std::size_t>(stride)];
         for (std::size_t j = i + 1; j < size; ++j) {
             const double d = norm(a - engine.orbit[j * static_cast<std::size_t>(stride)]);

@@ -4,6 +4,8 @@
 // diagonal and a linear one below it, and the image that shows them.
 #pragma once
 
+#include "dynamics/job_control.h"
+
 #include <cstddef>
 #include <vector>
 
@@ -17,7 +19,8 @@ public:
     // reconstructed series only the vectors it holds. With more of them than
     // requestedSize, N := requestedSize and stride := count div N; otherwise
     // N := count and stride := 1. A requestedSize below 1 gives an empty matrix.
-    void compute(const DynamicsEngine& engine, int requestedSize);
+    // A stop requested through the control leaves the matrix incomplete.
+    void compute(const DynamicsEngine& engine, int requestedSize, const JobControl& control = {});
 
     // Frees the matrix; N, stride, dMin and dMax keep their values.
     void clear();

@@ -87,6 +87,7 @@ bool ModelBinding::Bind(const std::string& libraryPath, const std::string& model
                 field = nullptr;
             BindFunction(reinterpret_cast<ModelFunction>(symbol), dimension, parameterCount,
                          reinterpret_cast<VectorFieldFunction>(field));
+            library_ = std::shared_ptr<void>(handle, [](void* h) { ::dlclose(h); });
             return true;
         }
         why = libraryPath + ": no model function named \"" + modelName + "\"";
@@ -115,10 +116,20 @@ void ModelBinding::Release()
 {
     if (bound == 0)
         return;
-    if (libraryHandle != nullptr)
-        ::dlclose(libraryHandle);
+    library_.reset();
     libraryHandle = nullptr;
     modelFunction = nullptr;
     vectorField = nullptr;
     bound = 0;
+}
+
+void ModelBinding::shareInto(ModelBinding& other) const
+{
+    other.Release();
+    if (bound == 0)
+        return;
+    other.BindFunction(modelFunction, 0, 0);
+    std::copy(std::begin(parameterArg), std::end(parameterArg), std::begin(other.parameterArg));
+    other.libraryHandle = libraryHandle;
+    other.library_ = library_;
 }

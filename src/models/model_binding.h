@@ -1,9 +1,13 @@
 // A view's hold on the model library: the loaded library, the function named
-// after the record in use, and the four caller-owned argument buffers.
+// after the record in use, and the four caller-owned argument buffers. A
+// computation on another thread gets a binding of its own that shares the
+// loaded library (see shareInto), so the library stays loaded while either
+// binding holds it.
 #pragma once
 
 #include "models/model_function.h"
 
+#include <memory>
 #include <string>
 
 class ModelBinding {
@@ -28,11 +32,17 @@ public:
     void BindFunction(ModelFunction function, int dimension, int parameterCount,
                       VectorFieldFunction field = nullptr);
 
-    // Frees the buffers and unloads the library; nothing when unbound.
+    // Drops this binding's hold on the library (unloaded once no other
+    // binding shares it); nothing when unbound.
     void Release();
 
+    // Binds `other` to the same function and loaded library, with argument
+    // buffers of its own holding this binding's parameters. `other` is
+    // released first; nothing more when this binding is unbound.
+    void shareInto(ModelBinding& other) const;
+
     int bound = 0;
-    void* libraryHandle = nullptr;
+    void* libraryHandle = nullptr;  // the loaded library, null for an in-process function
     ModelFunction modelFunction = nullptr;
     // The model's whole vector field when the library exports it; null
     // otherwise, and the engine then calls modelFunction once per derivative.
@@ -41,4 +51,8 @@ public:
     double variableArg[6] = {0, 0, 0, 0, 0, 0};
     double parameterArg[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     double inputDataArg[1] = {0.0};
+
+private:
+    // Owns one reference to the library for every binding that shares it.
+    std::shared_ptr<void> library_;
 };

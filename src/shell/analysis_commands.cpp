@@ -4,24 +4,20 @@
 #include "document/user_document.h"
 #include "shell/command_ids.h"
 #include "shell/command_router.h"
-#include "shell/view_start.h"
-#include "shell/view_windows.h"
 #include "settings/environment_settings.h"
 
 namespace {
 
-
-void startModelAnalysisCommand(CUser& document, ViewWindows& windows, Reporter& reporter,
-                               QWidget* dialogParent, bool singleView)
+void startModelAnalysisCommand(CUser& document, Reporter& reporter, QWidget* dialogParent,
+                               bool singleView)
 {
     document.prepareAnalysisStart(DataSource::Model, singleView);
-    runModelAnalysisStart(document, windows, reporter, dialogParent);
+    runModelAnalysisStart(document, reporter, dialogParent);
 }
 
 }  // namespace
 
-ModelChoice runModelAnalysisStart(CUser& document, ViewWindows& windows, Reporter& reporter,
-                                  QWidget* dialogParent)
+ModelChoice runModelAnalysisStart(CUser& document, Reporter& reporter, QWidget* dialogParent)
 {
     const int view = document.activeView;
     ViewSlot& slot = document.activeSlot();
@@ -31,8 +27,8 @@ ModelChoice runModelAnalysisStart(CUser& document, ViewWindows& windows, Reporte
     ModelAnalysisHooks hooks;
     hooks.releaseBinding = [&slot] { slot.engine.Release(); };
     hooks.bindModel = [&document, view] { return document.bindModel(view); };
-    hooks.computeOrbit = [&slot] { computeViewOrbit(slot); };
-    hooks.startView = [&document, &windows, view] { startView(document, windows, view); };
+    hooks.computeOrbit = [&document, view] { document.computeViewOrbit(view); };
+    hooks.startView = [&document, view] { document.startView(view); };
     hooks.restoreBinding = [&document, view, wasBound] {
         if (wasBound)
             document.rebindRecordInUse(view);
@@ -41,19 +37,19 @@ ModelChoice runModelAnalysisStart(CUser& document, ViewWindows& windows, Reporte
                               document.libraryPaths.programFolder, reporter, hooks, dialogParent);
 }
 
-void registerAnalysisCommands(CommandRouter& router, CUser& document, ViewWindows& windows,
-                              Reporter& reporter, QWidget* dialogParent)
+void registerAnalysisCommands(CommandRouter& router, CUser& document, Reporter& reporter,
+                              QWidget* dialogParent)
 {
-    router.setHandler(CommandId::ModelAnalysis, [&document, &windows, &reporter, dialogParent] {
-        startModelAnalysisCommand(document, windows, reporter, dialogParent, false);
+    router.setHandler(CommandId::ModelAnalysis, [&document, &reporter, dialogParent] {
+        startModelAnalysisCommand(document, reporter, dialogParent, false);
     });
-    router.setHandler(CommandId::ModelAnalysisSingleView,
-                      [&document, &windows, &reporter, dialogParent] {
-                          startModelAnalysisCommand(document, windows, reporter, dialogParent, true);
-                      });
+    router.setHandler(CommandId::ModelAnalysisSingleView, [&document, &reporter, dialogParent] {
+        startModelAnalysisCommand(document, reporter, dialogParent, true);
+    });
 
-    router.setHandler(CommandId::SamplingSetting,
-                      [&windows] { windows.openOnTargetViews(WindowKind::SamplingInitialValue); });
+    router.setHandler(CommandId::SamplingSetting, [&document] {
+        document.openOnTargetViews(WindowKind::SamplingInitialValue);
+    });
     router.setUpdateRule(CommandId::SamplingSetting, [&document] {
         const CommandUpdate update = windowRule(
             document, [](const ViewSlot& slot) { return slot.environment.dataSource == DataSource::Model; },

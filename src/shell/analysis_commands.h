@@ -11,7 +11,6 @@ class CUser;
 class CommandRouter;
 class QWidget;
 class Reporter;
-class ViewWindows;
 
 // The model selection and view start on the active view, after
 // prepareAnalysisStart: the model list dialog on the view's record in use.
@@ -19,10 +18,9 @@ class ViewWindows;
 // view's model, binds it again. OK binds the chosen model and opens the
 // sampling window; "パラメータ設定" binds it and computes its orbit. A model
 // that cannot be bound is reported and leaves the view unbound.
-ModelChoice runModelAnalysisStart(CUser& document, ViewWindows& windows, Reporter& reporter,
-                                  QWidget* dialogParent);
+ModelChoice runModelAnalysisStart(CUser& document, Reporter& reporter, QWidget* dialogParent);
 
 // All arguments must outlive the router's use of the handlers; the model
 // list dialog is shown over `dialogParent`.
-void registerAnalysisCommands(CommandRouter& router, CUser& document, ViewWindows& windows,
-                              Reporter& reporter, QWidget* dialogParent);
+void registerAnalysisCommands(CommandRouter& router, CUser& document, Reporter& reporter,
+                              QWidget* dialogParent);

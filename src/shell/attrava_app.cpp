@@ -2,10 +2,11 @@
 
 #include "models/reporter.h"
 #include "shell/analysis_commands.h"
+#include "shell/job_progress.h"
 #include "shell/model_start.h"
 #include "shell/splash_window.h"
 #include "shell/view_commands.h"
-#include "shell/view_windows.h"
+#include "shell/view_window_maker.h"
 #include "view/ps_view.h"
 
 #include <QCoreApplication>
@@ -61,9 +62,11 @@ CAttravaApp::CAttravaApp(const std::string& programFolder, DisplaySettings& disp
     frame_->setCentralWidget(view_);
     view_->contextMenuHandler = [this](const QPoint& at) { frame_->showContextMenu(at); };
 
-    windows_ = std::make_unique<ViewWindows>(*document_, reporter, frame_.get(), view_);
+    windows_ = std::make_unique<ViewWindowMaker>(frame_.get(), view_);
+    document_->windowMaker = windows_.get();
+    jobProgress_ = new CJobProgressWindow(*document_, frame_.get());
     registerViewCommands(router_, *document_, reporter, frame_.get());
-    registerAnalysisCommands(router_, *document_, *windows_, reporter, frame_.get());
+    registerAnalysisCommands(router_, *document_, reporter, frame_.get());
     connectDisplayModes();
 }
 
@@ -71,6 +74,9 @@ CAttravaApp::~CAttravaApp()
 {
     writeProgramSettings();
     view_->stopTimers();
+    // It leaves the document's job runner before the document goes.
+    delete jobProgress_;
+    jobProgress_ = nullptr;
     // The scenes' display lists belong to the view's context: they are
     // deleted while it is current, before the view goes.
     view_->makeCurrent();

@@ -17,10 +17,11 @@
 #include <optional>
 #include <string>
 
+class CJobProgressWindow;
 class CPsView;
 class DisplaySettings;
 class Reporter;
-class ViewWindows;
+class ViewWindowMaker;
 
 class CAttravaApp {
 public:
@@ -51,6 +52,7 @@ public:
     CommandRouter& router() { return router_; }
     CMainFrame& frame() { return *frame_; }
     CPsView& view() { return *view_; }
+    CJobProgressWindow& jobProgress() { return *jobProgress_; }
 
 private:
     void applyStartOptions(const StartOptions& options);
@@ -66,7 +68,8 @@ private:
     std::unique_ptr<CMainFrame> frame_;
     CPsView* view_ = nullptr;  // owned by the frame
     // Makes the views' modeless windows, which the document's window tables own.
-    std::unique_ptr<ViewWindows> windows_;
+    std::unique_ptr<ViewWindowMaker> windows_;
+    CJobProgressWindow* jobProgress_ = nullptr;  // owned by the frame
     bool splashEnabled_ = true;
     // The cameras of view 0 while a stereo mode is shown; a resize puts
     // them back instead of the normal layout.

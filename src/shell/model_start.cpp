@@ -3,7 +3,6 @@
 #include "document/user_document.h"
 #include "models/model_list.h"
 #include "models/reporter.h"
-#include "shell/view_start.h"
 #include "settings/environment_settings.h"
 
 #include <QCoreApplication>
@@ -82,14 +81,14 @@ bool startModelOnView(CUser& document, int view, const ModelStart& start, Report
     environment.presentationMode = start.presentationMode;
     if (start.presentationMode == PresentationMode::LocalLyapunov)
         environment.perturbation = StateVector{1e-8, 0.0, 0.0, 0.0, 0.0, 0.0};
-    computeViewOrbit(slot);
-    if (engine.orbitReady != 1) {
+    document.computeViewOrbit(view);
+    if (engine.orbitReady != 1 && !document.jobs.isActive(view, JobKind::Orbit)) {
         reporter.showMessage(
             QCoreApplication::translate("ModelStart", "モデル「%1」の軌道を計算できませんでした。")
                 .arg(fromStd(record.ModelName))
                 .toStdString());
         return false;
     }
-    placeObjectsAtDisplayPosition(slot);
+    slot.placeObjectsAtDisplayPosition();
     return true;
 }

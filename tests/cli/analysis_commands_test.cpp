@@ -60,7 +60,7 @@ TEST_F(AnalysisCommands, LyapunovPrintsTheSpectrumAndDimension)
 
     ModelSession session;
     openLorenz(session, 20000);
-    const StateVector spectrum = session.engine.lyapunov(1);
+    const StateVector spectrum = session.engine.lyapunovSpectrum();
     const double dimension = session.engine.lyapunovDimension();
     const std::vector<std::string> expected = {
         "x " + format("%.6f", spectrum[0]), "y " + format("%.6f", spectrum[1]),
@@ -75,7 +75,7 @@ TEST_F(AnalysisCommands, LyapunovJsonCarriesFullPrecision)
 
     ModelSession session;
     openLorenz(session, 5000);
-    const StateVector spectrum = session.engine.lyapunov(1);
+    const StateVector spectrum = session.engine.lyapunovSpectrum();
     const std::string prefix = "{\"model\": \"Lorenz\", \"points\": 5000, \"diverged\": false, "
                                "\"spectrum\": [";
     ASSERT_EQ(run.out.substr(0, prefix.size()), prefix) << run.out;
@@ -118,7 +118,7 @@ TEST_F(AnalysisCommands, ResponseWritesOneRowPerStep)
     ModelSession session;
     openLorenz(session, 800);
     DynamicsEngine& engine = session.engine;
-    engine.lyapunov(4);
+    engine.lyapunovResponses(LyapunovResponses::SpectrumAndDimension);
     for (int i : {0, 400, 798}) {
         std::istringstream row(rows[i + 1]);
         std::string field;

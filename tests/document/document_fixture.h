@@ -47,8 +47,10 @@ struct FakeWindow : AnalysisWindow {
         open = false;
         ++closes;
     }
+    void refresh() override { ++refreshes; }
 
     bool open = true;
+    int refreshes = 0;
     int& closes;
 };
 

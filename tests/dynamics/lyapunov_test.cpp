@@ -90,7 +90,7 @@ void expectMatchesReference(DynamicsEngine& engine)
     const reference::Result expected = referenceRun(engine);
     ASSERT_EQ(static_cast<int>(expected.exponents.size()), steps);
 
-    const StateVector spectrum = engine.lyapunov(1);
+    const StateVector spectrum = engine.lyapunovSpectrum();
     EXPECT_EQ(engine.spectrumExists, 1);
     for (int k = 0; k < n; ++k)
         EXPECT_NEAR(spectrum[k], expected.spectrum[k], kSixDecimals) << "exponent " << k;
@@ -98,7 +98,7 @@ void expectMatchesReference(DynamicsEngine& engine)
         EXPECT_EQ(spectrum[k], 0.0);
     EXPECT_NEAR(engine.lyapunovDimension(), reference::dimension(expected.spectrum), kSixDecimals);
 
-    EXPECT_EQ(engine.lyapunov(4), StateVector());
+    engine.lyapunovResponses(LyapunovResponses::SpectrumAndDimension);
     ASSERT_EQ(static_cast<int>(engine.spectrumResponse.size()), n);
     ASSERT_EQ(static_cast<int>(engine.partialSumResponse.size()), n);
     double lowest = expected.exponents[0][0], highest = lowest;
@@ -128,7 +128,7 @@ TEST(LyapunovSpectrum, LinearModelGivesItsRatesInOrder)
     const double p = 0.05, q = -0.3, r = -1.2;
     DynamicsEngine engine;
     prepare(engine, linear, 3, {p, q, r}, StateVector(1, 1, 1, 0, 0, 0), 5000, 0.01);
-    const StateVector spectrum = engine.lyapunov(1);
+    const StateVector spectrum = engine.lyapunovSpectrum();
     const double expected[3] = {p, q, r};
     for (int k = 0; k < 3; ++k)
         EXPECT_NEAR(spectrum[k], expected[k], 1e-6)
@@ -149,7 +149,7 @@ TEST(LyapunovSpectrum, AutomaticIntervalMeasuresPerUnitOfModelTime)
     const double stepsTaken = engine.stepSizes[0] + engine.stepSizes[1];
     ASSERT_NE(stepsTaken, 0.02) << "the test needs steps different from the initial interval";
 
-    const StateVector spectrum = engine.lyapunov(1);
+    const StateVector spectrum = engine.lyapunovSpectrum();
     const double expected[3] = {p, q, r};
     for (int k = 0; k < 3; ++k)
         EXPECT_NEAR(spectrum[k], expected[k], 1e-5)
@@ -182,7 +182,7 @@ TEST(LyapunovSpectrum, LorenzReachesKnownExponentsAndDimension)
             0.01);
     ASSERT_EQ(engine.diverged, 0);
 
-    const StateVector spectrum = engine.lyapunov(1);
+    const StateVector spectrum = engine.lyapunovSpectrum();
     const double expected[3] = {0.906, 0.0, -14.57};
     for (int k = 0; k < 3; ++k)
         EXPECT_NEAR(spectrum[k], expected[k], 0.03)
@@ -203,9 +203,8 @@ TEST(LyapunovSpectrum, DivergedOrbitGivesZeroVectorWithoutIntegrating)
     ASSERT_GT(engine.recordInUse.validPointCount, 2);
 
     g_calls = 0;
-    EXPECT_EQ(engine.lyapunov(1), StateVector());
+    EXPECT_EQ(engine.lyapunovSpectrum(), StateVector());
     EXPECT_EQ(engine.spectrumExists, 0);
-    EXPECT_EQ(engine.lyapunov(2), StateVector());
     EXPECT_EQ(engine.lyapunovDimension(), 0.0);
     EXPECT_EQ(engine.spectrumExists, 0);
     EXPECT_EQ(g_calls, 0);
@@ -219,15 +218,15 @@ TEST(LyapunovSpectrum, ResponsesCoverOnlyTheValidPartOfADivergedOrbit)
     ASSERT_EQ(engine.diverged, 1);
     ASSERT_GT(valid, 2);
 
-    for (int mode : {3, 4}) {
-        EXPECT_EQ(engine.lyapunov(mode), StateVector());
+    for (LyapunovResponses mode : {LyapunovResponses::Spectrum, LyapunovResponses::SpectrumAndDimension}) {
+        engine.lyapunovResponses(mode);
         for (int k = 0; k < 3; ++k) {
             ASSERT_EQ(engine.spectrumResponse[k].size(), 1000u);
             for (int i = 0; i < valid - 1; ++i)
-                ASSERT_NE(engine.spectrumResponse[k][i], 0.0) << "mode " << mode << " entry " << i;
+                ASSERT_NE(engine.spectrumResponse[k][i], 0.0) << "mode " << static_cast<int>(mode) << " entry " << i;
             for (int i = valid - 1; i < 1000; ++i) {
-                ASSERT_EQ(engine.spectrumResponse[k][i], 0.0) << "mode " << mode << " entry " << i;
-                ASSERT_EQ(engine.partialSumResponse[k][i], 0.0) << "mode " << mode << " entry " << i;
+                ASSERT_EQ(engine.spectrumResponse[k][i], 0.0) << "mode " << static_cast<int>(mode) << " entry " << i;
+                ASSERT_EQ(engine.partialSumResponse[k][i], 0.0) << "mode " << static_cast<int>(mode) << " entry " << i;
             }
         }
         // The growth rate 5 of x leads, the decays follow. Near |x| = 1e6 a
@@ -249,20 +248,20 @@ TEST(LyapunovSpectrum, FewerThanTwoPointsHasNoSpectrum)
     DynamicsEngine engine;
     prepare(engine, testmodels::lorenz, 3, {10.0, 28.0, 2.666667}, StateVector(1, 1, 20, 0, 0, 0),
             100, 0.01);
-    engine.lyapunov(1);
+    engine.lyapunovSpectrum();
     ASSERT_EQ(engine.spectrumExists, 1);
 
     engine.recordInUse.Sampling_Point = 1;
     engine.computeOrbit();
     ASSERT_EQ(engine.recordInUse.validPointCount, 1);
-    const StateVector spectrum = engine.lyapunov(1);
+    const StateVector spectrum = engine.lyapunovSpectrum();
     EXPECT_EQ(engine.spectrumExists, 0);
     for (int k = 0; k < 6; ++k)
         EXPECT_FALSE(std::isnan(spectrum[k])) << "component " << k;
     EXPECT_EQ(engine.lyapunovDimension(), 0.0);
     EXPECT_EQ(engine.spectrumExists, 0);
 
-    engine.lyapunov(4);
+    engine.lyapunovResponses(LyapunovResponses::SpectrumAndDimension);
     EXPECT_EQ(engine.dimensionResponse, std::vector<double>(1, 0.0));
     EXPECT_EQ(engine.spectrumResponseMin, 0.0);
     EXPECT_EQ(engine.spectrumResponseMax, 0.0);

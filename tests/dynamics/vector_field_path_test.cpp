@@ -18,7 +18,7 @@ Computed computeBoth(DynamicsEngine& engine)
 {
     engine.computeOrbit();
     Computed run{engine.orbit, engine.recordInUse.validPointCount, {}};
-    run.spectrum = engine.lyapunov(1);
+    run.spectrum = engine.lyapunovSpectrum();
     return run;
 }
 

@@ -16,7 +16,8 @@
 #include "shell/command_ids.h"
 #include "shell/japanese_font.h"
 #include "shell/japanese_texts.h"
-#include "shell/sampling_window.h"
+#include "dialogs/sampling_dialog.h"
+#include "shell/window_adapter.h"
 #include "view/ps_view.h"
 
 #include <QComboBox>
@@ -342,7 +343,7 @@ private slots:
             QVERIFY2(document.isAnalysisWindowOpen(0, v), qPrintable(QString::number(v)));
         QVERIFY(!document.isAnalysisWindowOpen(0, 2));
         // Each window edits its own view's record.
-        auto* ofView1 = static_cast<SamplingWindow*>(document.views[1].windows[0].get())->dialog();
+        auto* ofView1 = static_cast<WindowAdapter<CSamplingDialog>*>(document.views[1].windows[0].get())->widget();
         QCOMPARE(lineEdit(ofView1, "samplingPointEdit")->text(),
                  QString::number(document.views[1].engine.recordInUse.Sampling_Point));
         QCOMPARE(document.views[1].engine.recordInUse.ModelName, std::string("Ressler"));

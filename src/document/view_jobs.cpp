@@ -1,0 +1,141 @@
+// The views' long computations: each runs on a worker copy of the view's
+// engine, at once when it is small and through the job runner otherwise, and
+// its result is handed into the view on the user-interface thread.
+#include "document/user_document.h"
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+namespace {
+
+// Work of up to this many model calls (or distance evaluations) runs at
+// once: even a slow model keeps it well within a tenth of a second.
+constexpr double kQuickWork = 1.5e6;
+
+double variables(const DynamicsEngine& engine)
+{
+    return static_cast<double>(std::clamp(engine.recordInUse.Dimension, 1, kMaxVariables));
+}
+
+// Model calls of an orbit: 4n per Runge-Kutta step, at least three steps per
+// point with the automatic interval.
+double orbitWork(const DynamicsEngine& engine)
+{
+    const double steps = engine.recordInUse.Auto_Sampling_Interval_Flag == 1 ? 3.0 : 1.0;
+    return static_cast<double>(std::max(engine.recordInUse.Sampling_Point, 0)) * steps * 4.0 *
+           variables(engine);
+}
+
+// Model calls of the spectrum or its responses: n Runge-Kutta steps per point.
+double lyapunovWork(const DynamicsEngine& engine)
+{
+    const double n = variables(engine);
+    return static_cast<double>(engine.orbit.size()) * 4.0 * n * n;
+}
+
+// A worker copy of the view's engine, made now on this thread.
+std::shared_ptr<DynamicsEngine> workerCopy(const DynamicsEngine& engine, bool withOrbit)
+{
+    auto worker = std::make_shared<DynamicsEngine>();
+    worker->takeInputsOf(engine, withOrbit);
+    return worker;
+}
+
+}  // namespace
+
+void CUser::runViewJob(int view, JobKind kind, bool quick,
+                       std::function<void(const JobControl&)> run,
+                       std::function<void(JobStatus)> finish)
+{
+    if (!quick) {
+        jobs.submit(Job{view, kind, std::move(run), std::move(finish)});
+        return;
+    }
+    jobs.cancel(view, kind);
+    run(JobControl{});
+    finish(JobStatus::Finished);
+}
+
+void CUser::computeViewOrbit(int view)
+{
+    if (view < 0 || view >= kViewSlotCount)
+        return;
+    ViewSlot& slot = views[static_cast<std::size_t>(view)];
+    const auto worker = workerCopy(slot.engine, false);
+    runViewJob(
+        view, JobKind::Orbit, orbitWork(slot.engine) <= kQuickWork,
+        [worker](const JobControl& control) { worker->computeOrbit(control); },
+        [this, view, &slot, worker](JobStatus status) {
+            if (status != JobStatus::Finished)
+                return;
+            slot.engine.takeOrbitFrom(*worker);
+            // A pending vector-field rebuild (level 2) stays asked for.
+            slot.environment.rebuildLevel = std::max(slot.environment.rebuildLevel, RebuildLevel::Orbit);
+            refreshViewWindows(view);
+        });
+}
+
+void CUser::startSpectrum(int view, std::function<void(const SpectrumOutcome&)> done)
+{
+    if (view < 0 || view >= kViewSlotCount)
+        return;
+    ViewSlot& slot = views[static_cast<std::size_t>(view)];
+    const auto worker = workerCopy(slot.engine, true);
+    auto outcome = std::make_shared<SpectrumOutcome>();
+    runViewJob(
+        view, JobKind::Spectrum, lyapunovWork(slot.engine) <= kQuickWork,
+        [worker, outcome](const JobControl& control) {
+            outcome->spectrum = worker->lyapunovSpectrum(control);
+            outcome->exists = worker->spectrumExists == 1;
+        },
+        [&slot, worker, outcome, done = std::move(done)](JobStatus status) {
+            outcome->status = status;
+            if (status == JobStatus::Finished)
+                slot.engine.spectrumExists = worker->spectrumExists;
+            else
+                *outcome = SpectrumOutcome{status, StateVector(), false};
+            if (done)
+                done(*outcome);
+        });
+}
+
+void CUser::startResponses(int view, LyapunovResponses which, std::function<void(JobStatus)> done)
+{
+    if (view < 0 || view >= kViewSlotCount)
+        return;
+    ViewSlot& slot = views[static_cast<std::size_t>(view)];
+    const auto worker = workerCopy(slot.engine, true);
+    const JobKind kind = which == LyapunovResponses::SpectrumAndDimension
+                             ? JobKind::DimensionResponse
+                             : JobKind::SpectrumResponse;
+    runViewJob(
+        view, kind, lyapunovWork(slot.engine) <= kQuickWork,
+        [worker, which](const JobControl& control) { worker->lyapunovResponses(which, control); },
+        [&slot, worker, which, done = std::move(done)](JobStatus status) {
+            if (status == JobStatus::Finished)
+                slot.engine.takeResponsesFrom(*worker, which);
+            if (done)
+                done(status);
+        });
+}
+
+void CUser::startRecurrence(int view, int requestedSize,
+                            std::function<void(JobStatus, RecurrenceMatrix&)> done)
+{
+    if (view < 0 || view >= kViewSlotCount)
+        return;
+    ViewSlot& slot = views[static_cast<std::size_t>(view)];
+    const auto worker = workerCopy(slot.engine, true);
+    auto matrix = std::make_shared<RecurrenceMatrix>();
+    const double size = static_cast<double>(std::max(requestedSize, 0));
+    runViewJob(
+        view, JobKind::Recurrence, size * size * 0.5 <= kQuickWork,
+        [worker, matrix, requestedSize](const JobControl& control) {
+            matrix->compute(*worker, requestedSize, control);
+        },
+        [matrix, done = std::move(done)](JobStatus status) {
+            if (done)
+                done(status, *matrix);
+        });
+}

@@ -1,0 +1,22 @@
+// The program's table of per-view windows: which Qt window class each
+// WindowKind has. Adding a window kind is one window class (see
+// WindowAdapter) and one row in view_window_maker.cpp.
+#pragma once
+
+#include "document/analysis_window.h"
+
+class QWidget;
+
+class ViewWindowMaker : public WindowMaker {
+public:
+    // owner: the main window, which the windows stay above; view: the GL
+    // view, whose rectangle the windows may centre on. Both must outlive
+    // the windows.
+    ViewWindowMaker(QWidget* owner, QWidget* view);
+
+    std::unique_ptr<AnalysisWindow> make(WindowKind kind, const WindowLinks& links) override;
+
+private:
+    QWidget* owner_;
+    QWidget* view_;
+};
