@@ -3,10 +3,8 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/progress.h"
+#include "dynamics/response_csv.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -23,19 +21,6 @@ void printUsage(std::FILE* out)
                  "Options override the model file's values:\n%s"
                  "  --out FILE      write the CSV to FILE instead of standard output\n",
                  kModelOptionsUsage);
-}
-
-// The shortest text that reads back as the same double; "-" for a value that
-// is not a finite number and so does not exist.
-void appendNumber(std::string& text, double value)
-{
-    if (!std::isfinite(value)) {
-        text += '-';
-        return;
-    }
-    char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    text.append(digits, result.ptr);
 }
 
 }  // namespace
@@ -69,22 +54,7 @@ int runResponseCommand(const CommandArguments& args)
     std::FILE* out = openOutput(outPath);
     if (out == nullptr)
         return fail("response: cannot open the output file " + outPath);
-    const int n = engine.recordInUse.Dimension;
-    std::string text = "point";
-    for (int k = 0; k < n; ++k)
-        text += std::string(",lambda_") + variableLetter(k);
-    text += ",DL\n";
-    const int rows = std::max(engine.recordInUse.validPointCount - 1, 0);
-    for (int i = 0; i < rows; ++i) {
-        text += std::to_string(i + 1);
-        for (int k = 0; k < n; ++k) {
-            text += ',';
-            appendNumber(text, engine.spectrumResponse[k][i]);
-        }
-        text += ',';
-        appendNumber(text, engine.dimensionResponse[i]);
-        text += '\n';
-    }
+    const std::string text = responseCsv(engine);
     std::fwrite(text.data(), 1, text.size(), out);
     if (!closeOutput(out))
         return fail("response: writing the CSV failed");
