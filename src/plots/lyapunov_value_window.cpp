@@ -81,11 +81,11 @@ void CLyapunovValueWindow::fill()
     links_.document.startSpectrum(
         links_.view,
         [window](const SpectrumOutcome& outcome) {
-            if (!window)
+            // A newer request of the window's kind fills it when it ends.
+            if (!window || (outcome.status != JobStatus::Finished &&
+                            window->links_.document.jobs.isActive(window->links_.view, window->kind_)))
                 return;
             window->strip_->stop();
-            if (outcome.status == JobStatus::Superseded)
-                return;  // the newer request fills the window
             window->showValues(outcome.status == JobStatus::Finished && outcome.exists
                                    ? window->valueTexts(outcome)
                                    : QStringList());

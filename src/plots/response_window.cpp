@@ -146,7 +146,9 @@ void CResponseWindow::compute()
     // The window may be replaced or closed before the work ends.
     QPointer<CResponseWindow> window(this);
     links_.document.startResponses(links_.view, which_, [window](JobStatus status) {
-        if (!window || status == JobStatus::Superseded)
+        // A newer request of the window's kind draws when it ends.
+        if (!window || (status != JobStatus::Finished &&
+                        window->links_.document.jobs.isActive(window->links_.view, window->kind_)))
             return;
         window->strip_->stop();
         window->hasResult_ = status == JobStatus::Finished;
