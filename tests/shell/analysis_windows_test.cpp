@@ -19,6 +19,7 @@
 #include "shell/attrava_app.h"
 #include "shell/command_ids.h"
 #include "shell/window_adapter.h"
+#include "view/ps_view.h"
 
 #include <QClipboard>
 #include <QImage>
@@ -120,6 +121,11 @@ private slots:
         QVERIFY(saveWindowImage(*dimension, imagePath));
         const QImage image(imagePath);
         QCOMPARE(image.size(), dimension->size() * dimension->devicePixelRatio());
+        // The 3-D view's frame, as "画像を保存…" writes it.
+        QVERIFY(app_->router().state(CommandId::SaveViewImage).enabled);
+        const QString framePath = work.filePath("frame.png");
+        QVERIFY(app_->saveViewImage(framePath));
+        QCOMPARE(QImage(framePath).size(), app_->view().grabFramebuffer().size());
         shoot(*spectrum, "spectrum-response");
         shoot(*dimension, "dimension-response");
     }
