@@ -30,6 +30,8 @@ CEquationWindow::CEquationWindow(const WindowLinks& links, QWidget* owner)
     closeButton_ = new QPushButton(tr("閉じる"), this);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
     refresh();
+    // The window opens at the screen's top-left corner.
+    move(0, 0);
 }
 
 QString CEquationWindow::titleFor(std::optional<int> viewNumber)
@@ -51,7 +53,6 @@ void CEquationWindow::refresh()
     group_->setGeometry(5, 30, 313, v + 104);
     closeButton_->setGeometry(220, v + 140, 80, 20);
     setFixedSize(330, v + 190);
-    move(0, 0);
 }
 
 QString CEquationWindow::modelName() const { return name_->text(); }
