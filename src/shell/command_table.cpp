@@ -195,7 +195,8 @@ const std::vector<MenuEntry>& mainMenuLayout()
 const std::vector<MenuEntry>& contextMenuLayout()
 {
     static const std::vector<MenuEntry> layout = {
-        popup("メニュー(&M)", {command(ModelAnalysis), command(SeriesAnalysis)}),
+        popup("メニュー(&M)", {command(ModelAnalysis), command(SeriesAnalysis), separator(),
+                               command(SaveViewImage)}),
         presentationMenu(),
         toolMenu(),
         popup("オプション(&O)", {

@@ -76,7 +76,8 @@ private slots:
         const QList<QAction*> top = frame_->contextMenu()->actions();
         QCOMPARE(itemTexts(top), (QStringList{"メニュー(&M)", "提示モード(&V)", "ツール(&T)", "オプション(&O)",
                                               "デバイス(&D)", "ヘルプ(&H)", "-", "アプリケーションの終了(&X)"}));
-        QCOMPARE(itemTexts(top[0]->menu()->actions()), (QStringList{"数理モデル解析", "時系列データ解析"}));
+        QCOMPARE(itemTexts(top[0]->menu()->actions()),
+                 (QStringList{"数理モデル解析", "時系列データ解析", "-", "画像を保存…"}));
         QCOMPARE(itemTexts(top[3]->menu()->actions()),
                  (QStringList{"デフォルトパラメータの設定", "環境設定", "-", "マルチビューモード", "スケール", "-",
                               "座標軸の提示", "提示位置リセット"}));
