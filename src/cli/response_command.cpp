@@ -5,10 +5,8 @@
 #include "cli/option_checks.h"
 #include "cli/output_file.h"
 #include "cli/progress.h"
-#include "cli/text_out.h"
+#include "dynamics/response_csv.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -19,16 +17,6 @@ struct ResponseOptions {
     ModelOptions model;
     std::string outPath;
 };
-
-// The shortest text that reads back as the same double; "-" for a value that
-// is not a finite number and so does not exist.
-void writeNumber(TextOut& text, double value)
-{
-    if (std::isfinite(value))
-        text.shortest(value);
-    else
-        text.put('-');
-}
 
 int runResponse(const ResponseOptions& options)
 {
@@ -55,26 +43,8 @@ int runResponse(const ResponseOptions& options)
     std::FILE* out = openOutput(options.outPath);
     if (out == nullptr)
         return fail("response: cannot open the output file " + options.outPath);
-    const int n = engine.recordInUse.Dimension;
-    TextOut text(out);
-    text.text("point");
-    for (int k = 0; k < n; ++k) {
-        text.text(",lambda_");
-        text.put(variableLetter(k));
-    }
-    text.text(",DL\n");
-    const int rows = std::max(engine.recordInUse.validPointCount - 1, 0);
-    for (int i = 0; i < rows; ++i) {
-        text.integer(i + 1);
-        for (int k = 0; k < n; ++k) {
-            text.put(',');
-            writeNumber(text, engine.spectrumResponse[k][i]);
-        }
-        text.put(',');
-        writeNumber(text, engine.dimensionResponse[i]);
-        text.put('\n');
-    }
-    const bool written = text.finish();
+    const std::string text = responseCsv(engine);
+    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
     if (!closeOutput(out) || !written)
         return fail("response: writing the CSV failed");
     return 0;

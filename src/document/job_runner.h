@@ -23,6 +23,7 @@
 enum class JobKind {
     Orbit,
     Spectrum,
+    Dimension,  // the spectrum behind the Lyapunov dimension window
     SpectrumResponse,
     DimensionResponse,
     Recurrence,

@@ -264,9 +264,12 @@ bool CUser::rebindRecordInUse(int view)
         failure.name = engine.recordInUse.ModelName;
         failure.detail = reason;
         reporter_.report(failure);
+        refreshViewWindows(view);
         return false;
     }
     engine.loadParameters();
+    // The view's windows show the model now bound, or no values without an orbit.
+    refreshViewWindows(view);
     return true;
 }
 

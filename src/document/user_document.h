@@ -149,8 +149,11 @@ public:
     // its previous orbit.
     void computeViewOrbit(int view);
     // The Lyapunov spectrum of the view's stored orbit; `done` runs on this
-    // thread when it has ended.
-    void startSpectrum(int view, std::function<void(const SpectrumOutcome&)> done);
+    // thread when it has ended. kind: Spectrum, or Dimension for the
+    // dimension window's own request, so the spectrum and dimension windows
+    // of a view do not supersede each other.
+    void startSpectrum(int view, std::function<void(const SpectrumOutcome&)> done,
+                       JobKind kind = JobKind::Spectrum);
     // The temporal responses of the view's stored orbit, moved into its
     // engine when finished; then `done`.
     void startResponses(int view, LyapunovResponses which, std::function<void(JobStatus)> done);

@@ -76,7 +76,8 @@ void CUser::computeViewOrbit(int view)
         });
 }
 
-void CUser::startSpectrum(int view, std::function<void(const SpectrumOutcome&)> done)
+void CUser::startSpectrum(int view, std::function<void(const SpectrumOutcome&)> done,
+                          JobKind kind)
 {
     if (view < 0 || view >= kViewSlotCount)
         return;
@@ -84,7 +85,7 @@ void CUser::startSpectrum(int view, std::function<void(const SpectrumOutcome&)> 
     const auto worker = workerCopy(slot.engine, true);
     auto outcome = std::make_shared<SpectrumOutcome>();
     runViewJob(
-        view, JobKind::Spectrum, lyapunovWork(slot.engine) <= kQuickWork,
+        view, kind, lyapunovWork(slot.engine) <= kQuickWork,
         [worker, outcome](const JobControl& control) {
             outcome->spectrum = worker->lyapunovSpectrum(control);
             outcome->exists = worker->spectrumExists == 1;

@@ -47,13 +47,33 @@ void registerAnalysisCommands(CommandRouter& router, CUser& document, Reporter& 
         startModelAnalysisCommand(document, reporter, dialogParent, true);
     });
 
-    router.setHandler(CommandId::SamplingSetting, [&document] {
-        document.openOnTargetViews(WindowKind::SamplingInitialValue);
-    });
-    router.setUpdateRule(CommandId::SamplingSetting, [&document] {
-        const CommandUpdate update = windowRule(
-            document, [](const ViewSlot& slot) { return slot.environment.dataSource == DataSource::Model; },
-            static_cast<int>(WindowKind::SamplingInitialValue));
-        return CommandState{update.enabled, update.checked};
-    });
+    // The tools items that open a view's window: on the active view, or on
+    // every shown view under "ALL View", wherever its orbit is ready.
+    struct ToolWindow {
+        int id;
+        WindowKind kind;
+    };
+    const ToolWindow tools[] = {
+        {CommandId::SamplingSetting, WindowKind::SamplingInitialValue},
+        {CommandId::LyapunovSpectrum, WindowKind::LyapunovSpectrum},
+        {CommandId::SpectrumResponse, WindowKind::SpectrumResponse},
+        {CommandId::LyapunovDimension, WindowKind::LyapunovDimension},
+        {CommandId::DimensionResponse, WindowKind::DimensionResponse},
+        {CommandId::EquationDisplay, WindowKind::ModelEquation},
+        {CommandId::ColourBar, WindowKind::ColourBar},
+    };
+    for (const ToolWindow& tool : tools) {
+        const WindowKind kind = tool.kind;
+        router.setHandler(tool.id, [&document, kind] { document.openOnTargetViews(kind); });
+        router.setUpdateRule(tool.id, [&document, kind] {
+            const CommandUpdate update = windowRule(
+                document,
+                // The rule asks about the active view.
+                [&document, kind](const ViewSlot&) {
+                    return document.mayOpenWindow(kind, document.activeView);
+                },
+                static_cast<int>(kind));
+            return CommandState{update.enabled, update.checked};
+        });
+    }
 }

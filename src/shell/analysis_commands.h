@@ -1,8 +1,9 @@
 // Connects the model analysis commands to the command router: "数理モデル解析"
 // (and its twin that first shows one view), which resets the active view,
 // lets the user choose a model and starts the view on it, and the tools
-// item "サンプリング・初期値の設定", which opens the sampling and initial value
-// window again.
+// items that open a view's windows: the sampling and initial value window,
+// the Lyapunov spectrum and dimension, their temporal responses, the model
+// equations and the colour bar.
 #pragma once
 
 #include "dialogs/model_analysis_start.h"

@@ -2,6 +2,7 @@
 
 #include "models/reporter.h"
 #include "shell/analysis_commands.h"
+#include "shell/command_ids.h"
 #include "shell/job_progress.h"
 #include "shell/model_start.h"
 #include "shell/splash_window.h"
@@ -10,6 +11,8 @@
 #include "view/ps_view.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QImage>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -67,6 +70,7 @@ CAttravaApp::CAttravaApp(const std::string& programFolder, DisplaySettings& disp
     jobProgress_ = new CJobProgressWindow(*document_, frame_.get());
     registerViewCommands(router_, *document_, reporter, frame_.get());
     registerAnalysisCommands(router_, *document_, reporter, frame_.get());
+    registerImageSave();
     connectDisplayModes();
 }
 
@@ -97,6 +101,27 @@ void CAttravaApp::applyStartOptions(const StartOptions& options)
                                options.colourAxis};
         startModelOnView(*document_, v, start, reporter_);
     }
+}
+
+bool CAttravaApp::saveViewImage(const QString& path)
+{
+    const QImage frame = view_->grabFramebuffer();
+    return !frame.isNull() && frame.save(path, "PNG");
+}
+
+void CAttravaApp::registerImageSave()
+{
+    router_.setHandler(CommandId::SaveViewImage, [this] {
+        const QString path = QFileDialog::getSaveFileName(
+            frame_.get(), QCoreApplication::translate("ViewImage", "画像を保存"), QString(),
+            QCoreApplication::translate("ViewImage", "PNG 画像 (*.png)"));
+        if (!path.isEmpty() && !saveViewImage(path))
+            reporter_.showMessage(QCoreApplication::translate("ViewImage", "画像を %1 に保存できませんでした。")
+                                      .arg(path)
+                                      .toStdString());
+    });
+    router_.setUpdateRule(CommandId::SaveViewImage,
+                          [this] { return CommandState{view_->isValid(), std::nullopt}; });
 }
 
 void CAttravaApp::connectDisplayModes()

@@ -48,6 +48,11 @@ public:
     // written.
     bool writeProgramSettings();
 
+    // "画像を保存…": the 3-D view's last drawn frame as a PNG image at path,
+    // at the screen's resolution. False when there is no frame yet or the
+    // file could not be written.
+    bool saveViewImage(const QString& path);
+
     CUser& document() { return *document_; }
     CommandRouter& router() { return router_; }
     CMainFrame& frame() { return *frame_; }
@@ -57,6 +62,7 @@ public:
 private:
     void applyStartOptions(const StartOptions& options);
     void connectDisplayModes();
+    void registerImageSave();
     void applyStereoLayout(const StereoLayout& layout);
     void onSplashClosed();
 

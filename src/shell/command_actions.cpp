@@ -49,6 +49,8 @@ QAction* CommandActions::createAction(int id, const QString& text)
         const std::string tip = tooltipPart(info->statusText);
         if (!tip.empty())
             created->setToolTip(QString::fromStdString(tip));
+        if (!info->shortcut.empty())
+            created->setShortcut(QKeySequence(QString::fromStdString(info->shortcut)));
     }
     connect(created, &QAction::triggered, this,
             [this, created](bool checked) { run(created, checked); });

@@ -10,6 +10,8 @@ constexpr int ModelAnalysisSingleView = 32922;
 constexpr int SeriesAnalysis = 32923;
 constexpr int SeriesAnalysisSingleView = 32941;
 constexpr int AppExit = 57665;
+// Saves the drawn frame of the 3-D view as a PNG image (Ctrl+S).
+constexpr int SaveViewImage = 32943;
 
 // "提示モード(&V)"
 constexpr int AttractorStructure = 32799;

@@ -31,6 +31,7 @@ std::vector<CommandInfo> buildCommandTable()
         {SeriesAnalysis, "時系列データ解析", ""},
         {SeriesAnalysisSingleView, "", ""},
         {AppExit, "アプリケーションの終了(&X)", ""},
+        {SaveViewImage, "画像を保存…", "表示中の画面を PNG 画像に保存\n画像を保存", "Ctrl+S"},
 
         {AttractorStructure, "アトラクタ構造", "アトラクタ構造の提示\nアトラクタ構造の提示"},
         {VelocityDistribution, "速度分布", "速度分布の提示\n速度分布の提示"},
@@ -176,7 +177,8 @@ const std::vector<MenuEntry>& mainMenuLayout()
 {
     static const std::vector<MenuEntry> layout = {
         popup("メニュー(&M)", {
-            command(ModelAnalysis), command(SeriesAnalysis), separator(), command(AppExit),
+            command(ModelAnalysis), command(SeriesAnalysis), separator(), command(SaveViewImage),
+            separator(), command(AppExit),
         }),
         presentationMenu(),
         toolMenu(),
@@ -193,7 +195,8 @@ const std::vector<MenuEntry>& mainMenuLayout()
 const std::vector<MenuEntry>& contextMenuLayout()
 {
     static const std::vector<MenuEntry> layout = {
-        popup("メニュー(&M)", {command(ModelAnalysis), command(SeriesAnalysis)}),
+        popup("メニュー(&M)", {command(ModelAnalysis), command(SeriesAnalysis), separator(),
+                               command(SaveViewImage)}),
         presentationMenu(),
         toolMenu(),
         popup("オプション(&O)", {

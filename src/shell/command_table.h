@@ -14,6 +14,9 @@ struct CommandInfo {
     int id = 0;
     std::string menuText;
     std::string statusText;
+    // The key that runs the command, in QKeySequence's portable text; empty
+    // for none.
+    std::string shortcut = {};
 };
 
 // One fixed magnification of the Scale menu.

@@ -1,6 +1,10 @@
 #include "shell/view_window_maker.h"
 
 #include "dialogs/sampling_dialog.h"
+#include "plots/colour_bar_window.h"
+#include "plots/equation_window.h"
+#include "plots/lyapunov_value_window.h"
+#include "plots/response_window.h"
 #include "shell/window_adapter.h"
 
 #include <QRect>
@@ -23,6 +27,12 @@ struct WindowRow {
 
 constexpr WindowRow kWindows[] = {
     {WindowKind::SamplingInitialValue, &makeWindow<CSamplingDialog>},
+    {WindowKind::LyapunovSpectrum, &makeWindow<CSpectrumWindow>},
+    {WindowKind::LyapunovDimension, &makeWindow<CDimensionWindow>},
+    {WindowKind::SpectrumResponse, &makeWindow<CSpectrumResponseWindow>},
+    {WindowKind::DimensionResponse, &makeWindow<CDimensionResponseWindow>},
+    {WindowKind::ColourBar, &makeWindow<CColourBarWindow>},
+    {WindowKind::ModelEquation, &makeWindow<CEquationWindow>},
 };
 
 }  // namespace

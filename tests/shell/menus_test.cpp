@@ -44,7 +44,8 @@ private slots:
         QCOMPARE(itemTexts(top), (QStringList{"メニュー(&M)", "提示モード(&V)", "ツール(&T)",
                                               "オプション(&O)", "ヘルプ(&H)"}));
         QCOMPARE(itemTexts(top[0]->menu()->actions()),
-                 (QStringList{"数理モデル解析", "時系列データ解析", "-", "アプリケーションの終了(&X)"}));
+                 (QStringList{"数理モデル解析", "時系列データ解析", "-", "画像を保存…", "-",
+                              "アプリケーションの終了(&X)"}));
         QCOMPARE(itemTexts(top[1]->menu()->actions()),
                  (QStringList{"アトラクタ構造", "速度分布", "局所的リアプノフ指数分布", "相空間のベクトル場", "-",
                               "移動・回転", "初期値の入力", "ベクトル場の局所情報提示"}));
@@ -75,7 +76,8 @@ private slots:
         const QList<QAction*> top = frame_->contextMenu()->actions();
         QCOMPARE(itemTexts(top), (QStringList{"メニュー(&M)", "提示モード(&V)", "ツール(&T)", "オプション(&O)",
                                               "デバイス(&D)", "ヘルプ(&H)", "-", "アプリケーションの終了(&X)"}));
-        QCOMPARE(itemTexts(top[0]->menu()->actions()), (QStringList{"数理モデル解析", "時系列データ解析"}));
+        QCOMPARE(itemTexts(top[0]->menu()->actions()),
+                 (QStringList{"数理モデル解析", "時系列データ解析", "-", "画像を保存…"}));
         QCOMPARE(itemTexts(top[3]->menu()->actions()),
                  (QStringList{"デフォルトパラメータの設定", "環境設定", "-", "マルチビューモード", "スケール", "-",
                               "座標軸の提示", "提示位置リセット"}));

@@ -1,0 +1,59 @@
+#include "plots/job_strip.h"
+
+#include "document/user_document.h"
+
+#include <QVBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kPollMilliseconds = 50;
+
+}  // namespace
+
+CJobStrip::CJobStrip(CUser& document, int view, QWidget* parent)
+    : QWidget(parent), document_(document), view_(view)
+{
+    bar_ = new QProgressBar(this);
+    bar_->setRange(0, 100);
+    bar_->setTextVisible(false);
+    cancelButton_ = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(bar_);
+    layout->addWidget(cancelButton_);
+    connect(cancelButton_, &QPushButton::clicked, this,
+            [this] { document_.jobs.cancel(view_, kind_); });
+    poll_.setInterval(kPollMilliseconds);
+    connect(&poll_, &QTimer::timeout, this, &CJobStrip::poll);
+    hide();
+}
+
+void CJobStrip::follow(JobKind kind)
+{
+    kind_ = kind;
+    if (!document_.jobs.isActive(view_, kind_)) {
+        stop();
+        return;
+    }
+    bar_->setValue(0);
+    show();
+    poll_.start();
+}
+
+void CJobStrip::stop()
+{
+    poll_.stop();
+    hide();
+}
+
+void CJobStrip::poll()
+{
+    const std::optional<int> percent = document_.jobs.percent(view_, kind_);
+    if (!percent) {
+        stop();
+        return;
+    }
+    bar_->setValue(*percent);
+}
