@@ -131,7 +131,7 @@ private slots:
         QVERIFY(reporter_.messages[0].find("Wall_Latice_Num") == std::string::npos);
         QVERIFY(reporter_.messages[1].find("/gone/Mine.c") != std::string::npos);
         QCOMPARE(program_->document().modelListPath, ProgramSettings().modelListPath);
-        QCOMPARE(program_->frame().displayState().displayMode, 0);
+        QCOMPARE(program_->frame().displayState().displayMode, DisplayMode::Normal);
         QCOMPARE(program_->frame().displayState().crystalGap, ProgramSettings().crystalGap);
         QCOMPARE(program_->document().activeSlot().environment.Wall_Type_Num,
                  EnvironmentSettings().Wall_Type_Num);
