@@ -18,13 +18,13 @@ using ColourField = float (Env::*)[4];
 struct StoredKey {
     const char* key;
     std::variant<IntField, DoubleField, ColourField> field;
-    ValueRange range;
+    AcceptedRange range;
     int channels = 3;
 };
 
-constexpr ValueRange kFlag{0, 1, true};
-constexpr ValueRange kAnyInt{};
-constexpr ValueRange kChannel{0.0, 1.0, false};
+constexpr AcceptedRange kFlag{0, 1, true};
+constexpr AcceptedRange kAnyInt{};
+constexpr AcceptedRange kChannel{0.0, 1.0, false};
 
 const StoredKey kStoredKeys[] = {
     {"Vector_Flag_Display_Attractor", &Env::Vector_Flag_Display_Attractor, kFlag},

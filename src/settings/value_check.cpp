@@ -7,7 +7,7 @@
 #include <charconv>
 #include <cmath>
 
-bool usableValue(std::string_view text, ValueRange range)
+bool usableValue(std::string_view text, AcceptedRange range)
 {
     double value = 0.0;
     if (range.integer) {

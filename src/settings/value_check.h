@@ -13,7 +13,7 @@
 class ProfileFile;
 
 // The values a stored number may take.
-struct ValueRange {
+struct AcceptedRange {
     double low = INT_MIN;
     double high = INT_MAX;
     bool integer = true;
@@ -21,12 +21,12 @@ struct ValueRange {
 
 // Whether text is a whole number (an integer range: an optional '-' and
 // digits) or a finite decimal, within range.
-bool usableValue(std::string_view text, ValueRange range);
+bool usableValue(std::string_view text, AcceptedRange range);
 
 // One stored number of a section and its range.
 struct StoredNumber {
     std::string key;
-    ValueRange range;
+    AcceptedRange range;
 };
 
 // Ignores in store every key of section that is present with a value not

@@ -9,8 +9,8 @@
 
 TEST(ValueCheck, NumbersMustBeWholeFiniteAndInRange)
 {
-    const ValueRange flag{0, 1, true};
-    const ValueRange unit{0.0, 1.0, false};
+    const AcceptedRange flag{0, 1, true};
+    const AcceptedRange unit{0.0, 1.0, false};
     EXPECT_TRUE(usableValue("1", flag));
     EXPECT_TRUE(usableValue("-0", flag));
     EXPECT_TRUE(usableValue("0.25", unit));
