@@ -93,7 +93,7 @@ void killWhileWriting(WrittenFile kind, const char* kindName)
     ASSERT_NE(versions[0], versions[1]);
 
     std::mt19937 random(15);
-    std::uniform_int_distribution<unsigned> delay(0, 2000);
+    std::uniform_int_distribution<unsigned> delay(0, 10000);
     int leftBehind = 0;
     int newVersionSeen = 0;
     for (int kill = 0; kill < kKills; ++kill) {
