@@ -93,7 +93,9 @@ void killWhileWriting(WrittenFile kind, const char* kindName)
     ASSERT_NE(versions[0], versions[1]);
 
     std::mt19937 random(15);
-    std::uniform_int_distribution<unsigned> delay(0, 10000);
+    // A list rewrite checks that every block compiles before it writes, so
+    // its writes come tens of milliseconds apart.
+    std::uniform_int_distribution<unsigned> delay(0, kind == WrittenFile::ModelList ? 120000 : 10000);
     int leftBehind = 0;
     int newVersionSeen = 0;
     for (int kill = 0; kill < kKills; ++kill) {
