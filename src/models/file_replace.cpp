@@ -1,6 +1,7 @@
 #include "models/file_replace.h"
 
-#include <atomic>
+#include "models/stale_temporaries.h"
+
 #include <cerrno>
 #include <filesystem>
 #include <fcntl.h>
@@ -75,13 +76,13 @@ bool folderRefused(int error)
 // Opens a new file beside target under a short name of its own, so that a
 // target name near the file-name length limit still leaves room for it. The
 // file gets the usual permissions (0666 less the umask), as a plain create would.
+// Temporary files that killed writers left in the folder are removed first.
 int createTemporaryBeside(const fs::path& target, fs::path& temporary)
 {
-    static std::atomic<unsigned> counter{0};
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    removeStaleTemporaries(folder);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder / (".attrava-" + std::to_string(::getpid()) + "-" +
-                              std::to_string(counter++) + ".tmp");
+        temporary = nextTemporaryName(folder);
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;

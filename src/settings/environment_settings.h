@@ -8,6 +8,9 @@
 #pragma once
 
 #include "core/state_vector.h"
+#include "settings/value_check.h"
+
+#include <vector>
 
 class ProfileFile;
 
@@ -44,6 +47,9 @@ enum class FloorStyle { None, Grid, Checked };
 
 // The style of the orbit line; "Orbit_Type_Num" holds 1 for the tube.
 enum class OrbitStyle { Line, Tube };
+
+// The stored numbers of the section with the values the program can use.
+std::vector<StoredNumber> environmentNumbers();
 
 struct EnvironmentSettings {
     // Every field at its default, as loading an empty settings file gives.

@@ -4,6 +4,7 @@
 #include "settings/profile_values.h"
 #include "settings/whole_file.h"
 
+#include <algorithm>
 #include <utility>
 
 std::filesystem::path settingsFilePath(const std::filesystem::path& programFolder)
@@ -16,17 +17,49 @@ ProfileFile::ProfileFile(std::filesystem::path path)
 {
 }
 
+namespace {
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+}  // namespace
+
+bool ProfileFile::ignored(std::string_view section, std::string_view key) const
+{
+    return std::any_of(ignored_.begin(), ignored_.end(), [&](const auto& entry) {
+        return sameName(entry.first, section) && sameName(entry.second, key);
+    });
+}
+
+std::optional<std::string_view> ProfileFile::stored(std::string_view section,
+                                                    std::string_view key) const
+{
+    if (ignored(section, key))
+        return std::nullopt;
+    return document_.value(section, key);
+}
+
+void ProfileFile::ignoreKey(std::string_view section, std::string_view key)
+{
+    if (!ignored(section, key))
+        ignored_.emplace_back(section, key);
+}
+
 int ProfileFile::profileInt(std::string_view section, std::string_view key,
                             int defaultValue) const
 {
-    const auto text = document_.value(section, key);
+    const auto text = stored(section, key);
     return text ? parseProfileInt(*text, defaultValue) : defaultValue;
 }
 
 std::string ProfileFile::profileString(std::string_view section, std::string_view key,
                                        std::string_view defaultValue) const
 {
-    return std::string(document_.value(section, key).value_or(defaultValue));
+    return std::string(stored(section, key).value_or(defaultValue));
 }
 
 double ProfileFile::profileDecimal(std::string_view section, std::string_view key,
@@ -40,6 +73,9 @@ bool ProfileFile::setProfileString(std::string_view section, std::string_view ke
 {
     if (!document_.set(section, key, value))
         return false;
+    std::erase_if(ignored_, [&](const auto& entry) {
+        return sameName(entry.first, section) && sameName(entry.second, key);
+    });
     pending_.push_back({std::string(section), std::string(key), std::string(value)});
     return true;
 }

@@ -12,8 +12,10 @@
 #include "settings/ini_document.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 inline constexpr const char* kSettingsFileName = "Attrava.ini";
@@ -54,6 +56,10 @@ public:
     // pending for the next save. True at once when nothing is pending.
     bool save();
 
+    // Makes the readers give their defaults for section/key, as if the key
+    // were absent, until it is set again (a stored value the program cannot use).
+    void ignoreKey(std::string_view section, std::string_view key);
+
     // One write saved at once, like the platform's profile-write function.
     bool writeProfileString(std::string_view section, std::string_view key,
                             std::string_view value);
@@ -66,7 +72,12 @@ private:
         std::string value;
     };
 
+    // The stored text of section/key, or nothing when absent or ignored.
+    std::optional<std::string_view> stored(std::string_view section, std::string_view key) const;
+    bool ignored(std::string_view section, std::string_view key) const;
+
     std::filesystem::path path_;
     IniDocument document_;
+    std::vector<std::pair<std::string, std::string>> ignored_;
     std::vector<Write> pending_;
 };

@@ -26,6 +26,16 @@ InputDevice inputDeviceFromCode(int code)
     }
 }
 
+std::vector<StoredNumber> programNumbers()
+{
+    return {
+        {"displaymode", {0, 2, true}},
+        {"devicemode", {0, 2, true}},
+        {"displaycrystalview", {0.0, 10000.0, false}},
+        {"displaycrystaloffset", {-1000.0, 1000.0, false}},
+    };
+}
+
 void ProgramSettings::read(const ProfileFile& store)
 {
     const ProgramSettings defaults;

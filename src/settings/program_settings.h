@@ -4,7 +4,10 @@
 // program; in between they live in the view and the document.
 #pragma once
 
+#include "settings/value_check.h"
+
 #include <string>
+#include <vector>
 
 class ProfileFile;
 
@@ -25,6 +28,9 @@ enum class InputDevice { Mouse = 0, Phantom = 1, Spidar = 2 };
 // program.
 DisplayMode displayModeFromCode(int code);
 InputDevice inputDeviceFromCode(int code);
+
+// The stored numbers of section "ProgramData" with the values the program can use.
+std::vector<StoredNumber> programNumbers();
 
 struct ProgramSettings {
     DisplayMode displayMode = DisplayMode::Normal; // "displaymode"

@@ -6,6 +6,7 @@
 #include "shell/job_progress.h"
 #include "shell/model_start.h"
 #include "shell/splash_window.h"
+#include "shell/start_checks.h"
 #include "shell/view_commands.h"
 #include "shell/view_window_maker.h"
 #include "view/ps_view.h"
@@ -44,7 +45,8 @@ void placeStereoCamera(CCamera& camera, const StereoCamera& placement)
 
 CAttravaApp::CAttravaApp(const std::string& programFolder, DisplaySettings& display,
                          Reporter& reporter, const StartOptions& options)
-    : settings_(settingsFilePath(programFolder)), reporter_(reporter),
+    : settings_(settingsFilePath(programFolder)),
+      startMessages_{ignoreDamagedSettings(settings_)}, reporter_(reporter),
       document_(std::make_unique<CUser>(settings_, reporter, programFolder, pointerInput_)),
       splashEnabled_(options.splashEnabled)
 {
@@ -52,6 +54,8 @@ CAttravaApp::CAttravaApp(const std::string& programFolder, DisplaySettings& disp
     program.read(settings_);
     document_->startWithInputDevice(program.deviceMode);
     document_->modelListPath = program.modelListPath;
+    startMessages_.push_back(replaceMissingModelList(programFolder, document_->modelListPath));
+    std::erase(startMessages_, std::string());
 
     applyStartOptions(options);
 
@@ -167,6 +171,8 @@ void CAttravaApp::start()
         frame_->setGeometry(screen->availableGeometry());
     frame_->showMaximized();
     view_->setFocus();
+    for (const std::string& message : std::exchange(startMessages_, {}))
+        reporter_.showMessage(message);
     QPointer<CMainFrame> frame = frame_.get();
     CSplashWnd::showSplashScreen(view_, splashEnabled_, [this, frame] {
         if (frame)

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CJobProgressWindow;
 class CPsView;
@@ -37,8 +38,9 @@ public:
     CAttravaApp(const CAttravaApp&) = delete;
     CAttravaApp& operator=(const CAttravaApp&) = delete;
 
-    // Shows the frame maximised and the splash over the view; when the splash
-    // closes, the frame enters the saved display mode and the view's timers
+    // Shows the frame maximised, then what the start checks found (values of
+    // the settings file ignored, a missing model list replaced), then the
+    // splash over the view; when the splash closes, the frame enters the saved display mode and the view's timers
     // start.
     void start();
 
@@ -67,6 +69,8 @@ private:
     void onSplashClosed();
 
     ProfileFile settings_;
+    // What the start checks found in the settings (shown once by start()).
+    std::vector<std::string> startMessages_;
     Reporter& reporter_;
     QtPointerInput pointerInput_;
     std::unique_ptr<CUser> document_;

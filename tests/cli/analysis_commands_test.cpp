@@ -106,6 +106,25 @@ TEST_F(AnalysisCommands, DivergedOrbitHasNoValues)
                        "\"spectrum\": [null, null, null], \"dimension\": null}\n");
 }
 
+// Equations that divide by zero (infinite or 0/0) or overflow: the orbit is
+// cut as diverged, with the fixed and the automatic interval, and every
+// analysis value is "-".
+TEST_F(AnalysisCommands, DivisionByZeroAndOverflowDivergeWithoutValues)
+{
+    const char* equations[] = {"y/0", "(x-x)/(x-x)", "exp(exp(exp(x+10)))"};
+    for (const char* equation : equations) {
+        const fs::path model = work / "Broken.txt";
+        std::ofstream(model) << "Dimension = 3\nParameter = 0\nFunction\n"
+                             << equation << "\ny\nz\nSetting = 1.0,1.0,1.0\n";
+        for (const char* interval : {"", " --auto 1e-7"}) {
+            const Run run = runTool("lyapunov '" + model.string() + "' --points 200" + interval);
+            ASSERT_EQ(run.status, 0) << equation << interval << ": " << run.err;
+            EXPECT_EQ(lines(run.out), (std::vector<std::string>{"x -", "y -", "z -", "DL -"}))
+                << equation << interval;
+        }
+    }
+}
+
 TEST_F(AnalysisCommands, ResponseWritesOneRowPerStep)
 {
     const std::string csv = (work / "response.csv").string();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -241,6 +242,49 @@ TEST_F(TimeSeriesTest, DelayZeroReconstructsNothing)
     EXPECT_EQ(engine.recordInUse.validPointCount, 0);
     EXPECT_TRUE(engine.orbit.empty());
     EXPECT_TRUE(engine.displayPoints.empty());
+}
+
+// Bytes this process has read from files so far (Linux /proc/self/io).
+long long bytesReadSoFar()
+{
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    long long value = 0;
+    while (io >> key >> value)
+        if (key == "rchar:")
+            return value;
+    return -1;
+}
+
+TEST_F(TimeSeriesTest, TenMillionValuesAreReadUpToTheLimitOnly)
+{
+    constexpr long kValues = 10000000;
+    std::string text;
+    text.reserve(kValues * 2);
+    for (long k = 0; k < kValues; ++k) {
+        text += static_cast<char>('0' + k % 10);
+        text += '\n';
+    }
+    useFile(text);
+    text = std::string();
+
+    engine.recordInUse.seriesLimit = 100000;
+    const long long before = bytesReadSoFar();
+    ASSERT_GE(before, 0) << "no /proc/self/io";
+    engine.readSeriesFile(reporter);
+    const long long readBytes = bytesReadSoFar() - before;
+    ASSERT_EQ(engine.series.size(), 100000u);
+    EXPECT_EQ(engine.series[99999], 9.0);
+    EXPECT_LT(readBytes, 2 * 100000 + 2 * (1 << 16)) << "read past the limit's values";
+    EXPECT_LT(engine.series.capacity(), 2u * 100000u);
+
+    engine.recordInUse.seriesLimit = kValues;
+    const auto start = std::chrono::steady_clock::now();
+    engine.readSeriesFile(reporter);
+    RecordProperty("ten_million_read_seconds",
+                   std::to_string(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()));
+    EXPECT_EQ(engine.series.size(), static_cast<std::size_t>(kValues));
+    EXPECT_EQ(engine.recordInUse.seriesCount, kValues);
 }
 
 }  // namespace

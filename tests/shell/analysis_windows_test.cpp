@@ -138,7 +138,7 @@ private slots:
         QVERIFY(!app_->router().state(CommandId::ColourBar).enabled);
         // The velocity distribution, as its presentation command sets it.
         slot.environment.presentationMode = PresentationMode::Velocity;
-        slot.environment.rebuildLevel = 1;
+        slot.environment.rebuildLevel = RebuildLevel::Orbit;
         QVERIFY(app_->router().state(CommandId::ColourBar).enabled);
         QVERIFY(app_->router().execute(CommandId::ColourBar));
         auto* bar = windowOf<CColourBarWindow>(WindowKind::ColourBar, 0);

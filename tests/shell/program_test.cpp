@@ -110,6 +110,34 @@ private slots:
         QCOMPARE(written.profileInt("EnvironmentData", "Wall_Latice_Num", 0), 7);
     }
 
+    // Binary garbage, values out of range, NaN and huge numbers in the
+    // settings file and a configured list that is gone: the program says so
+    // once, uses the defaults and the shipped list, and runs.
+    void aDamagedSettingsFileAndAMissingListStillStart()
+    {
+        fs::create_directory(programFolder_ + "model");
+        fs::copy_file(kShippedList, programFolder_ + "model/Eqnbank.c");
+        writeSettings(std::string("\x7f\xfe\x00\x01garbage\n", 12) +
+                      "[ProgramData]\ndisplaymode=1000\ndisplaycrystalview=nan\n"
+                      "displaycrystaloffset=1e999\nmodel_list_path=/gone/Mine.c\n"
+                      "[EnvironmentData]\nWall_Type_Num=-5\nOrbit_Color_R=\xff\xff\n"
+                      "Wall_Latice_Num=7\n");
+        startProgram(withoutSplash());
+        QCOMPARE(reporter_.messages.size(), std::size_t(2));
+        for (const char* key : {"ProgramData/displaymode", "ProgramData/displaycrystalview",
+                                "ProgramData/displaycrystaloffset", "EnvironmentData/Wall_Type_Num",
+                                "EnvironmentData/Orbit_Color_R"})
+            QVERIFY2(reporter_.messages[0].find(key) != std::string::npos, key);
+        QVERIFY(reporter_.messages[0].find("Wall_Latice_Num") == std::string::npos);
+        QVERIFY(reporter_.messages[1].find("/gone/Mine.c") != std::string::npos);
+        QCOMPARE(program_->document().modelListPath, ProgramSettings().modelListPath);
+        QCOMPARE(program_->frame().displayState().displayMode, DisplayMode::Normal);
+        QCOMPARE(program_->frame().displayState().crystalGap, ProgramSettings().crystalGap);
+        QCOMPARE(program_->document().activeSlot().environment.Wall_Type_Num,
+                 EnvironmentSettings().Wall_Type_Num);
+        QCOMPARE(program_->document().activeSlot().environment.Wall_Latice_Num, 7);
+    }
+
     void theSplashSwallowsClicksAndItsTickStartsTheTimers()
     {
         StartOptions options;
