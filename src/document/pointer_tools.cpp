@@ -88,6 +88,4 @@ void localInformationStep(ViewSlot& slot, const CPointer& pointer)
     const Vector3 phaseStep{next[0] - start[0], next[1] - start[1], next[2] - start[2]};
     const Vector3 sceneStep{phaseStep.x, phaseStep.z, -phaseStep.y};
     slot.localStep = slot.objectTransform.transform().transformDirection(sceneStep);
-    if (slot.localInformation)
-        slot.localInformation->showStep(slot.localStep);
 }

@@ -37,8 +37,8 @@ bool initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
 
 // While the primary button is held and no rebuild is pending: the model's one
 // integration step from the phase point under the pointer, as a world
-// direction, is kept in slot.localStep and shown by the view's
-// local-information display. Nothing without a bound model.
+// direction, is kept in slot.localStep, along which the view's probe points.
+// Nothing without a bound model.
 void localInformationStep(ViewSlot& slot, const CPointer& pointer);
 
 // The phase point (first three components) under the pointer, through the

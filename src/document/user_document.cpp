@@ -93,11 +93,11 @@ void CUser::updateView(ViewSlot& slot)
                                                  engine.recordInUse.Display_Scale))
                 environment.scale = *fitted;
         }
-        slot.rebuildModelDisplays();
+        slot.rebuildModelDisplays(environment.rebuildLevel);
         environment.rebuildLevel = RebuildLevel::None;
     }
-    if (environment.probeMode == 1 && slot.localInformation)
-        slot.localInformation->follow(pointer.pose());
+    if (environment.probeMode == 1)
+        slot.placeProbe(pointer.pose());
 }
 
 void CUser::pointerDisplayStep(ViewSlot& slot, bool frameIsForeground)
@@ -197,7 +197,8 @@ void CUser::changeEnvironment(ViewSlot& slot, EnvironmentChange kind)
         slot.environment.rebuildLevel = RebuildLevel::VectorField;
         break;
     case EnvironmentChange::Axes:
-        // Needs the axes display, which the slot does not have yet.
+        if (engine.orbitReady == 1)
+            slot.axes.rebuild();
         break;
     }
 }
