@@ -80,6 +80,12 @@ void CUser::drawAllViews(bool frameIsForeground)
         rebindPointer();
 }
 
+void CUser::setDevicePixelRatio(double ratio)
+{
+    for (ViewSlot& slot : views)
+        slot.axes.setDevicePixelRatio(ratio);
+}
+
 void CUser::updateView(ViewSlot& slot)
 {
     EnvironmentSettings& environment = slot.environment;

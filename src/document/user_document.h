@@ -77,6 +77,10 @@ public:
     // acts.
     void drawAllViews(bool frameIsForeground);
 
+    // The device pixel ratio of the screen the views are on; the axes' text
+    // takes larger bitmap fonts on high-density screens.
+    void setDevicePixelRatio(double ratio);
+
     // Pushes an environment edit to the target views.
     void applyEnvironmentChange(EnvironmentChange kind);
 

@@ -19,6 +19,10 @@ void* fontFor(SceneTextRole role, double devicePixelRatio)
 void drawSceneText(const std::string& text, const Vector3& at, const Rgba& colour,
                    SceneTextRole role, double devicePixelRatio)
 {
+    // Drawing a glyph before GLUT is initialised ends the process; text is
+    // left out instead.
+    if (glutGet(GLUT_INIT_STATE) == 0)
+        return;
     void* font = fontFor(role, devicePixelRatio);
     glEnable(GL_LINE_SMOOTH);
     // The raster colour is latched by glRasterPos, so the colour comes first.

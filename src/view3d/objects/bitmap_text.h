@@ -3,7 +3,7 @@
 // pixels, so on a high-density screen (device pixel ratio 1.5 or more) the
 // numbers take the 9-by-15 font instead of 8-by-13 and the names the
 // 18-point Helvetica bitmap font instead of 9-by-15; the raster position is
-// not scaled. GLUT must have been initialised in the process.
+// not scaled. Without GLUT initialised in the process no text is drawn.
 #pragma once
 
 #include "core/rgba.h"
