@@ -7,6 +7,9 @@
 #include "view3d/scene/gl_state.h"
 #include "settings/environment_settings.h"
 
+#include <cmath>
+#include <vector>
+
 namespace {
 
 constexpr float kSegmentWidths[kStreamlinePoints - 1] = {1.0f, 1.2f, 1.4f, 1.4f};
@@ -45,40 +48,21 @@ void baseAxes(const Vector3& direction, Vector3& u, Vector3& v)
         v = {0, 1, 0};
 }
 
-// A pyramid with its base centred at base and its tip length along
-// direction: sides as a fan, black edges from the tip (when the direction is
-// known), then the base.
-void drawArrowhead(const Vector3& base, Vector3 direction, double length, double position)
+// The corners of a pyramid arrowhead with its base centred at base and its
+// tip length along direction (unit or zero).
+struct Arrowhead {
+    Vector3 tip;
+    Vector3 corners[4];
+};
+
+Arrowhead arrowhead(const Vector3& base, const Vector3& direction, double length)
 {
-    const bool known = direction.length() > 0.0;
-    direction.normalize();
     Vector3 u;
     Vector3 v;
     baseAxes(direction, u, v);
     const double w = kArrowHalfWidth * length;
-    const Vector3 tip = base + length * direction;
-    const Vector3 corners[4] = {base + w * u + w * v, base - w * u + w * v,
-                                base - w * u - w * v, base + w * u - w * v};
-    colour(position);
-    glBegin(GL_TRIANGLE_FAN);
-    vertex(tip);
-    for (int c = 0; c < 5; ++c)
-        vertex(corners[c % 4]);
-    glEnd();
-    if (known) {
-        glColor4d(0.0, 0.0, 0.0, 1.0);
-        glBegin(GL_LINES);
-        for (const Vector3& corner : corners) {
-            vertex(tip);
-            vertex(corner);
-        }
-        glEnd();
-    }
-    colour(position);
-    glBegin(GL_QUADS);
-    for (int c = 3; c >= 0; --c)
-        vertex(corners[c]);
-    glEnd();
+    return {base + length * direction,
+            {base + w * u + w * v, base - w * u + w * v, base - w * u - w * v, base + w * u - w * v}};
 }
 
 } // namespace
@@ -109,26 +93,68 @@ void CVectorFieldObject::drawImplementation()
 
     glPushAttrib(GL_ENABLE_BIT | GL_LINE_BIT | GL_POINT_BIT);
     glDisable(GL_LIGHTING);
-    for (const FieldLine& line : field.lines) {
-        if (line.count == kStreamlinePoints) {
-            for (int s = 0; s + 1 < kStreamlinePoints; ++s) {
-                glLineWidth(kSegmentWidths[s]);
-                glBegin(GL_LINES);
+    // Each kind of primitive in one batch (the software renderer pays per
+    // batch, not per vertex): the segments by their width, then the
+    // arrowheads' sides, black edges and bases, then the dots on top.
+    if (streamlines) {
+        for (int s = 0; s + 1 < kStreamlinePoints; ++s) {
+            glLineWidth(kSegmentWidths[s]);
+            glBegin(GL_LINES);
+            for (const FieldLine& line : field.lines) {
                 colour(line.colour[s]);
                 vertex(sceneOf(line.points[s]));
                 colour(line.colour[s + 1]);
                 vertex(sceneOf(line.points[s + 1]));
-                glEnd();
             }
-            glLineWidth(1.0f);
-            const Vector3 end = sceneOf(line.points[4]);
-            drawArrowhead(end, end - sceneOf(line.points[3]), arrowLength, line.colour[4]);
+            glEnd();
         }
-        glPointSize(dotSize);
-        glBegin(GL_POINTS);
-        colour(line.colour[0]);
-        vertex(sceneOf(line.points[0]));
+        glLineWidth(1.0f);
+        std::vector<Arrowhead> heads;
+        std::vector<bool> known;
+        heads.reserve(field.lines.size());
+        known.reserve(field.lines.size());
+        for (const FieldLine& line : field.lines) {
+            const Vector3 end = sceneOf(line.points[4]);
+            Vector3 direction = end - sceneOf(line.points[3]);
+            known.push_back(direction.length() > 0.0);
+            direction.normalize();
+            heads.push_back(arrowhead(end, direction, arrowLength));
+        }
+        glBegin(GL_TRIANGLES);
+        for (std::size_t i = 0; i < heads.size(); ++i) {
+            colour(field.lines[i].colour[4]);
+            for (int c = 0; c < 4; ++c) {
+                vertex(heads[i].tip);
+                vertex(heads[i].corners[c]);
+                vertex(heads[i].corners[(c + 1) % 4]);
+            }
+        }
+        glEnd();
+        glColor4d(0.0, 0.0, 0.0, 1.0);
+        glBegin(GL_LINES);
+        for (std::size_t i = 0; i < heads.size(); ++i) {
+            if (!known[i])
+                continue;
+            for (const Vector3& corner : heads[i].corners) {
+                vertex(heads[i].tip);
+                vertex(corner);
+            }
+        }
+        glEnd();
+        glBegin(GL_QUADS);
+        for (std::size_t i = 0; i < heads.size(); ++i) {
+            colour(field.lines[i].colour[4]);
+            for (int c = 3; c >= 0; --c)
+                vertex(heads[i].corners[c]);
+        }
         glEnd();
     }
+    glPointSize(dotSize);
+    glBegin(GL_POINTS);
+    for (const FieldLine& line : field.lines) {
+        colour(line.colour[0]);
+        vertex(sceneOf(line.points[0]));
+    }
+    glEnd();
     glPopAttrib();
 }
