@@ -68,8 +68,14 @@ void CUser::drawAllViews(bool frameIsForeground)
             continue;
         updateView(slot);
         if (deviceRebindPending == 0 && (v == activeView || allViews == 1) && slot.boundPointer &&
-            frameIsForeground && runPointerTick(slot, pointer, inputDevice))
-            computeViewOrbit(v);
+            frameIsForeground) {
+            const std::optional<Vector3> picked = runPointerTick(slot, pointer, inputDevice);
+            if (picked) {
+                computeViewOrbit(v);
+                if (phasePointPicked)
+                    phasePointPicked(v, *picked);
+            }
+        }
     }
     for (int v = 0; v < viewCount; ++v) {
         ViewSlot& slot = views[static_cast<std::size_t>(v)];

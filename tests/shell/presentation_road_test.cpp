@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QtTest>
 
 #include <cmath>
@@ -202,6 +203,10 @@ private slots:
         drag({QPoint(430, 290), QPoint(460, 280), QPoint(500, 260)});
         QTRY_VERIFY(slot.engine.recordInUse.Setting[0] != before[0]);
         frameAfterTicks();
+        // The status bar names the picked point.
+        const QString status = app_->frame().statusBar()->currentMessage();
+        QVERIFY2(status.contains(QString::number(slot.engine.recordInUse.Setting[0], 'f', 4)),
+                 qPrintable(status));
         screenShot(QStringLiteral("initial_value_drag"));
         release();
         frameAfterTicks();
