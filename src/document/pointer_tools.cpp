@@ -13,7 +13,8 @@ constexpr int kSpidarGrabBit = 2;
 
 } // namespace
 
-bool runPointerTick(ViewSlot& slot, const CPointer& pointer, InputDevice inputDevice)
+std::optional<Vector3> runPointerTick(ViewSlot& slot, const CPointer& pointer,
+                                      InputDevice inputDevice)
 {
     if (inputDevice == InputDevice::Spidar) {
         grabStep(slot, pointer, kSpidarGrabBit);
@@ -23,7 +24,7 @@ bool runPointerTick(ViewSlot& slot, const CPointer& pointer, InputDevice inputDe
         grabStep(slot, pointer, kPrimaryBit);
     else if (slot.environment.pointerState == PointerState::InitialValueInput)
         return initialValueStep(slot, pointer, kPrimaryBit);
-    return false;
+    return std::nullopt;
 }
 
 void takePointerReference(ViewSlot& slot, const CPointer& pointer)
@@ -54,21 +55,21 @@ std::optional<Vector3> phasePointUnderPointer(const ViewSlot& slot, const CPoint
     return Vector3{local.x / k, -local.z / k, local.y / k};
 }
 
-bool initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit)
+std::optional<Vector3> initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit)
 {
     if (!pointer.buttonDown(buttonBit) || slot.environment.rebuildLevel != RebuildLevel::None ||
         slot.engine.binding.bound == 0)
-        return false;
+        return std::nullopt;
     const std::optional<Vector3> point = phasePointUnderPointer(slot, pointer);
     if (!point)
-        return false;
+        return std::nullopt;
     StateVector& setting = slot.engine.recordInUse.Setting;
     setting[0] = point->x;
     setting[1] = point->y;
     setting[2] = point->z;
     setting[4] = 0.0;
     setting[5] = 0.0;
-    return true;
+    return point;
 }
 
 void localInformationStep(ViewSlot& slot, const CPointer& pointer)
@@ -88,6 +89,4 @@ void localInformationStep(ViewSlot& slot, const CPointer& pointer)
     const Vector3 phaseStep{next[0] - start[0], next[1] - start[1], next[2] - start[2]};
     const Vector3 sceneStep{phaseStep.x, phaseStep.z, -phaseStep.y};
     slot.localStep = slot.objectTransform.transform().transformDirection(sceneStep);
-    if (slot.localInformation)
-        slot.localInformation->showStep(slot.localStep);
 }

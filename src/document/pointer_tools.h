@@ -17,9 +17,10 @@ class ViewSlot;
 // frame is in the foreground: SPIDAR G grabs with button bit 2 and sets
 // initial values with bit 1 whatever the tool; otherwise the translation and
 // rotation tool grabs and the initial-value tool sets initial values with the
-// primary button. True when it set a new initial state, whose orbit the
-// caller then computes.
-bool runPointerTick(ViewSlot& slot, const CPointer& pointer, InputDevice inputDevice);
+// primary button. Returns the phase point the initial-value tool set as the
+// new initial state at this tick, if any; the caller then computes its orbit.
+std::optional<Vector3> runPointerTick(ViewSlot& slot, const CPointer& pointer,
+                                      InputDevice inputDevice);
 
 // Takes the pointer's current pose as the start of the object transform's
 // reference, so the objects do not jump when a grab starts.
@@ -30,15 +31,15 @@ void takePointerReference(ViewSlot& slot, const CPointer& pointer);
 void grabStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
 
 // While the button is held and no rebuild is pending: the phase point under
-// the pointer becomes the initial state (x, y, z; v and u 0; w kept), and the
-// result is true: the orbit must be computed anew. Nothing (false) without a
-// bound model.
-bool initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
+// the pointer becomes the initial state (x, y, z; v and u 0; w kept) and is
+// returned: the orbit must be computed anew. Nothing (empty) without a bound
+// model.
+std::optional<Vector3> initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
 
 // While the primary button is held and no rebuild is pending: the model's one
 // integration step from the phase point under the pointer, as a world
-// direction, is kept in slot.localStep and shown by the view's
-// local-information display. Nothing without a bound model.
+// direction, is kept in slot.localStep, along which the view's probe points.
+// Nothing without a bound model.
 void localInformationStep(ViewSlot& slot, const CPointer& pointer);
 
 // The phase point (first three components) under the pointer, through the

@@ -68,8 +68,14 @@ void CUser::drawAllViews(bool frameIsForeground)
             continue;
         updateView(slot);
         if (deviceRebindPending == 0 && (v == activeView || allViews == 1) && slot.boundPointer &&
-            frameIsForeground && runPointerTick(slot, pointer, inputDevice))
-            computeViewOrbit(v);
+            frameIsForeground) {
+            const std::optional<Vector3> picked = runPointerTick(slot, pointer, inputDevice);
+            if (picked) {
+                computeViewOrbit(v);
+                if (phasePointPicked)
+                    phasePointPicked(v, *picked);
+            }
+        }
     }
     for (int v = 0; v < viewCount; ++v) {
         ViewSlot& slot = views[static_cast<std::size_t>(v)];
@@ -78,6 +84,12 @@ void CUser::drawAllViews(bool frameIsForeground)
     }
     if (deviceRebindPending == 1)
         rebindPointer();
+}
+
+void CUser::setDevicePixelRatio(double ratio)
+{
+    for (ViewSlot& slot : views)
+        slot.axes.setDevicePixelRatio(ratio);
 }
 
 void CUser::updateView(ViewSlot& slot)
@@ -93,11 +105,11 @@ void CUser::updateView(ViewSlot& slot)
                                                  engine.recordInUse.Display_Scale))
                 environment.scale = *fitted;
         }
-        slot.rebuildModelDisplays();
+        slot.rebuildModelDisplays(environment.rebuildLevel);
         environment.rebuildLevel = RebuildLevel::None;
     }
-    if (environment.probeMode == 1 && slot.localInformation)
-        slot.localInformation->follow(pointer.pose());
+    if (environment.probeMode == 1)
+        slot.placeProbe(pointer.pose());
 }
 
 void CUser::pointerDisplayStep(ViewSlot& slot, bool frameIsForeground)
@@ -197,7 +209,8 @@ void CUser::changeEnvironment(ViewSlot& slot, EnvironmentChange kind)
         slot.environment.rebuildLevel = RebuildLevel::VectorField;
         break;
     case EnvironmentChange::Axes:
-        // Needs the axes display, which the slot does not have yet.
+        if (engine.orbitReady == 1)
+            slot.axes.rebuild();
         break;
     }
 }

@@ -77,6 +77,10 @@ public:
     // acts.
     void drawAllViews(bool frameIsForeground);
 
+    // The device pixel ratio of the screen the views are on; the axes' text
+    // takes larger bitmap fonts on high-density screens.
+    void setDevicePixelRatio(double ratio);
+
     // Pushes an environment edit to the target views.
     void applyEnvironmentChange(EnvironmentChange kind);
 
@@ -113,6 +117,9 @@ public:
     // Called whenever the views must be laid out again (view count or
     // active-view-only changed); the main frame applies its display mode.
     std::function<void()> displayLayoutRequest;
+    // Called with the phase point (x, y, z) the initial-value tool has just
+    // set as view v's initial state, for the status bar.
+    std::function<void(int v, const Vector3& point)> phasePointPicked;
 
     // --- commands ---
 

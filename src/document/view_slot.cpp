@@ -33,9 +33,14 @@ void ViewSlot::buildScene(bool firstView)
     cursorSphere.setShadeModel(ShadeModel::Smooth);
 
     objectTransform.bind(orbit);
+    objectTransform.bind(axes);
+    objectTransform.bind(vectorField);
     world.registerObject(room);
     world.registerObject(activeViewMarker);
     world.registerObject(orbit);
+    world.registerObject(axes);
+    world.registerObject(vectorField);
+    world.registerObject(probe);
     world.registerObject(cursorSphere);
     world.bindBinder(objectTransform);
     world.registerCamera(cameraA);
@@ -45,7 +50,19 @@ void ViewSlot::applyClearColour() const { applyBackgroundColour(environment); }
 
 void ViewSlot::applyCursorColour() { cursorSphere.setAmbientAndDiffuse(cursorColour(environment)); }
 
-void ViewSlot::rebuildModelDisplays() { orbit.rebuild(); }
+void ViewSlot::rebuildModelDisplays(RebuildLevel level)
+{
+    orbit.rebuild();
+    axes.rebuild();
+    // Also while the field is off, so a field switched off leaves the view.
+    if (level == RebuildLevel::VectorField)
+        vectorField.rebuild();
+}
+
+void ViewSlot::placeProbe(const Matrix4& pointerPose)
+{
+    probe.place(pointerPose.translationPart(), localStep);
+}
 
 void ViewSlot::placeObjectsAtDisplayPosition()
 {

@@ -8,8 +8,11 @@
 #include "document/analysis_window.h"
 #include "dynamics/dynamics_engine.h"
 #include "view3d/objects/active_view_marker.h"
+#include "view3d/objects/axes_object.h"
 #include "view3d/objects/orbit_object.h"
+#include "view3d/objects/probe_object.h"
 #include "view3d/objects/room_object.h"
+#include "view3d/objects/vector_field_object.h"
 #include "view3d/scene/binder_obj.h"
 #include "view3d/scene/camera.h"
 #include "view3d/scene/light.h"
@@ -20,23 +23,8 @@
 #include "settings/environment_settings.h"
 
 #include <functional>
-#include <memory>
 
 class ProfileFile;
-
-// The vector field's local-information display of a view: the probe that
-// follows the pointer while the view's probeMode is on. The vector-field
-// drawing layer supplies it; a view without one shows no probe.
-class LocalInformationDisplay {
-public:
-    virtual ~LocalInformationDisplay() = default;
-    // Re-records the display and places it at the pointer's pose; called by
-    // every update of the view while probing.
-    virtual void follow(const Matrix4& pointerPose) = 0;
-    // The model's one-step motion at the probed point, as a world direction
-    // from the pointer's position.
-    virtual void showStep(const Vector3& worldStep) = 0;
-};
 
 class ViewSlot {
 public:
@@ -58,8 +46,13 @@ public:
     void applyClearColour() const;
     // Sets the cursor sphere's colour from the pointer tool and probeMode.
     void applyCursorColour();
-    // Re-records the displays that show the model (next draw).
-    void rebuildModelDisplays();
+    // Re-records the displays that show the model at the next draw: the
+    // orbit and the axes, and at level VectorField the vector field too
+    // (which records nothing while it is switched off).
+    void rebuildModelDisplays(RebuildLevel level = RebuildLevel::VectorField);
+    // Places the probe at the pointer's position, pointing along the last
+    // local step.
+    void placeProbe(const Matrix4& pointerPose);
     // The object transform back at its initial orientation, placed at the
     // record in use's display position.
     void placeObjectsAtDisplayPosition();
@@ -78,14 +71,17 @@ public:
     CLight light;
     CPointer* boundPointer = nullptr;
     CSphereObj cursorSphere{0.04, 20, 20};
-    // Carries the orbit, so moving or turning it moves them as one; the floor
-    // and the outline are not under it.
+    // Carries the orbit, the axes and the vector field, so moving or turning
+    // it moves them as one; the floor, the outline and the probe are not
+    // under it.
     CBinderObj objectTransform;
     COrbitObject orbit{engine, environment};
     CRoomObject room{environment};
+    CAxesObject axes{engine, environment};
+    CVectorFieldObject vectorField{engine, environment};
+    // The local-information probe, shown while probeMode is on.
+    CProbeObject probe{environment};
     CActiveViewMarker activeViewMarker;
-    // Null until the vector-field layer provides the probe.
-    std::unique_ptr<LocalInformationDisplay> localInformation;
     // The last result of the local-information step (a world direction).
     Vector3 localStep;
 };

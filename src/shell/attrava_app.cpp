@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QStatusBar>
 
 #include <algorithm>
 #include <utility>
@@ -134,6 +135,13 @@ void CAttravaApp::connectDisplayModes()
     // again through the frame's current display mode.
     document_->displayLayoutRequest = [this] {
         frame_->applyDisplayMode(frame_->displayState().displayMode);
+    };
+    document_->phasePointPicked = [this](int, const Vector3& point) {
+        frame_->statusBar()->showMessage(
+            QCoreApplication::translate("PointerTools", "初期値 x = %1, y = %2, z = %3")
+                .arg(point.x, 0, 'f', 4)
+                .arg(point.y, 0, 'f', 4)
+                .arg(point.z, 0, 'f', 4));
     };
     DisplayModeHooks hooks;
     hooks.setSingleView = [this] { document_->showFirstViewAlone(); };

@@ -171,6 +171,8 @@ void CPsView::paintFrame()
     if (!contextReady_)
         return;
     const bool frameIsForeground = QApplication::activeWindow() == window();
+    // The window may have moved to a screen of another density.
+    document_.setDevicePixelRatio(devicePixelRatioF());
     document_.drawAllViews(frameIsForeground);
 }
 

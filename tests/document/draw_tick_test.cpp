@@ -262,6 +262,32 @@ TEST_F(DrawTick, InitialValueInputSetsThePointedState)
     EXPECT_EQ(engine.orbitReady, 1);
 }
 
+TEST_F(DrawTick, PointingAtTheObjectFramesOriginGivesTheOriginState)
+{
+    ASSERT_TRUE(bindShippedModel(document(), 0, "Lorenz"));
+    DynamicsEngine& engine = slot(0).engine;
+    engine.recordInUse.Setting = StateVector{1.0, 2.0, 3.0, 4.0, 5.0, 6.0};
+    slot(0).environment.pointerState = PointerState::InitialValueInput;
+    // Turned, but with its origin where the pointer is.
+    slot(0).objectTransform.setTransform(Matrix4::rotation(35.0, {1.0, 2.0, 0.5}));
+    int picks = 0;
+    Vector3 picked{9.0, 9.0, 9.0};
+    document().phasePointPicked = [&](int view, const Vector3& point) {
+        EXPECT_EQ(view, 0);
+        picked = point;
+        ++picks;
+    };
+    input().buttonBits = PointerInput::kLeftButton;
+    tick();
+    tick();
+    tick();
+    const StateVector expected{0.0, 0.0, 0.0, 4.0, 0.0, 0.0};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NEAR(engine.recordInUse.Setting[i], expected[i], 1e-12) << "component " << i;
+    EXPECT_GE(picks, 1);
+    EXPECT_NEAR(picked.length(), 0.0, 1e-12) << "the status bar hears of the picked point";
+}
+
 TEST_F(DrawTick, NoInitialValueWhileTheFrameIsInTheBackground)
 {
     ASSERT_TRUE(bindShippedModel(document(), 0, "Lorenz"));

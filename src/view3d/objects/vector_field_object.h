@@ -1,0 +1,29 @@
+// The vector field of a view, bound with the attractor so it turns with it:
+// at every lattice point a dot, or a short streamline of four segments
+// ending in a pyramid arrowhead with black edges, coloured by the local
+// speed. Recording samples the field anew (see dynamics/vector_field.h) and
+// writes the speed range into the environment for the colour bar. Nothing is
+// recorded while the field is switched off or the view has no model.
+#pragma once
+
+#include "view3d/scene/draw_obj.h"
+
+class DynamicsEngine;
+struct EnvironmentSettings;
+
+class CVectorFieldObject : public CDrawObj {
+public:
+    // Both links must outlive the object; they are read when the list is
+    // recorded.
+    CVectorFieldObject(DynamicsEngine& engine, EnvironmentSettings& environment);
+
+    // Requests one re-recording at the next draw.
+    void rebuild();
+
+protected:
+    void drawImplementation() override;
+
+private:
+    DynamicsEngine& engine_;
+    EnvironmentSettings& environment_;
+};

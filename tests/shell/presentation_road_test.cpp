@@ -1,0 +1,306 @@
+// The 3-D presentation on the running program with the shipped models: the
+// axes of both types, the vector field as dots and as streamlines, the probe
+// following the pointer, and the pointer tools driven by real X pointer
+// events (xdotool): a drag with the initial-value tool, a translation and a
+// rotation. With ATTRAVA_SCREENSHOT_DIR set each stage is saved as a PNG.
+#include "dialogs/dialog_test_support.h"
+#include "fake_display_settings.h"
+
+#include "dialogs/shown_messages_reporter.h"
+#include "shell/attrava_app.h"
+#include "shell/japanese_font.h"
+#include "view/gl_start.h"
+#include "view/ps_view.h"
+
+#include <QProcess>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+using namespace dialogtest;
+
+namespace {
+
+void screenShot(const QString& name)
+{
+    const QString folder = qEnvironmentVariable("ATTRAVA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QGuiApplication::primaryScreen()->grabWindow(0).save(folder + QLatin1Char('/') + name +
+                                                         QStringLiteral(".png"));
+}
+
+// Pixels whose colour is near (r, g, b) within 40 per channel.
+int pixelsNear(const QImage& image, int r, int g, int b)
+{
+    int hits = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - r) < 40 && std::abs(c.green() - g) < 40 && std::abs(c.blue() - b) < 40)
+                ++hits;
+        }
+    }
+    return hits;
+}
+
+// Both ends of the colour scale in the image: blue shades and yellow to red.
+bool showsBlueAndWarm(const QImage& image)
+{
+    int blue = 0;
+    int warm = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            blue += c.blue() > 180 && c.red() < 60 && c.green() < 200;
+            warm += c.red() > 200 && c.blue() < 60;
+        }
+    }
+    return blue > 0 && warm > 0;
+}
+
+// Pixels of strong colour: the field's scale colours, not the pale orbit,
+// the grey floor or the black background.
+int saturatedPixels(const QImage& image)
+{
+    int hits = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            hits += image.pixelColor(x, y).hsvSaturation() > 180 && image.pixelColor(x, y).value() > 120;
+    }
+    return hits;
+}
+
+} // namespace
+
+class PresentationRoadTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        useJapaneseApplicationFont();
+        initialiseBitmapFonts("presentation_road_test");
+    }
+
+    void init()
+    {
+        program_ = std::make_unique<ProgramFolder>();
+        QVERIFY(program_->valid());
+        QVERIFY(QFile::copy(QStringLiteral(ATTRAVA_PROGRAM_DIR "/Eqnbank.so"),
+                            program_->file(QStringLiteral("Eqnbank.so"))));
+    }
+
+    void cleanup()
+    {
+        app_.reset();
+        program_.reset();
+    }
+
+    void axesOfBothTypesForThreeAndFourVariables()
+    {
+        for (const char* model : {"Lorenz", "ResslerHyperchaos"}) {
+            startProgram(model);
+            ViewSlot& slot = app_->document().views[0];
+            EnvironmentSettings& env = slot.environment;
+            env.Axis_Flag_Display = 1;
+            env.Axis_Num_Type = 0;
+            app_->document().applyEnvironmentChange(EnvironmentChange::Axes);
+            const QImage plain = frameAfterTicks();
+            screenShot(QStringLiteral("axes_type0_%1").arg(model));
+            // The x axis in pure red.
+            QVERIFY(pixelsNear(plain, 255, 0, 0) > 50);
+
+            env.Axis_Num_Type = 1;
+            env.Axis_Type1_Flag_Text = 1;
+            env.Axis_Type1_Flag_Name = 1;
+            env.Axis_Type1_Flag_xyLatice = 1;
+            env.Axis_Type1_Flag_Back = 1;
+            for (float* colour : {env.Axis_Type1_TextColor, env.Axis_Type1_NameColor})
+                colour[0] = 1.0f, colour[1] = 1.0f, colour[2] = 0.0f;
+            app_->document().applyEnvironmentChange(EnvironmentChange::Axes);
+            const QImage frame = frameAfterTicks();
+            screenShot(QStringLiteral("axes_type1_%1").arg(model));
+            const AxisTicks& ticks = slot.axes.ticks();
+            QCOMPARE(ticks.dimension, slot.engine.recordInUse.Dimension);
+            for (int k = 0; k < ticks.dimension; ++k) {
+                QVERIFY(!tickValues(ticks, k).empty());
+                QVERIFY(ticks.boxMin[k] <= slot.engine.orbitMin[k]);
+                QVERIFY(ticks.boxMax[k] >= slot.engine.orbitMax[k]);
+            }
+            // The numbers and names in yellow; no red axis any more.
+            QVERIFY(pixelsNear(frame, 255, 255, 0) > 30);
+            QCOMPARE(pixelsNear(frame, 255, 0, 0), 0);
+            app_.reset();
+        }
+    }
+
+    void vectorFieldAsDotsAndStreamlines()
+    {
+        startProgram("Lorenz");
+        ViewSlot& slot = app_->document().views[0];
+        EnvironmentSettings& env = slot.environment;
+        // A lattice over the attractor, as the phase-space settings set it.
+        slot.engine.recordInUse.Phase_Space_Sise = 5.0;
+        slot.engine.recordInUse.Phase_Space_Position = StateVector{0.0, 0.0, 25.0, 0.0, 0.0, 0.0};
+        env.vectorFieldOn = 1;
+        env.Vector_Flag_Display_Vector = 0;
+        env.rebuildLevel = RebuildLevel::VectorField;
+        const QImage dots = frameAfterTicks();
+        screenShot(QStringLiteral("vector_field_dots"));
+        QVERIFY(env.colourMax > env.colourMin);
+        QVERIFY(showsBlueAndWarm(dots));
+
+        env.Vector_Flag_Display_Vector = 1;
+        env.rebuildLevel = RebuildLevel::VectorField;
+        const QImage lines = frameAfterTicks();
+        screenShot(QStringLiteral("vector_field_streamlines"));
+        QVERIFY(showsBlueAndWarm(lines));
+        // Streamlines cover far more of the view than the dots.
+        QVERIFY(saturatedPixels(lines) > 2 * saturatedPixels(dots));
+
+        env.vectorFieldOn = 0;
+        env.rebuildLevel = RebuildLevel::VectorField;
+        QVERIFY(!showsBlueAndWarm(frameAfterTicks()));
+    }
+
+    void theProbeFollowsThePointer()
+    {
+        startProgram("Lorenz");
+        ViewSlot& slot = app_->document().views[0];
+        slot.environment.probeMode = 1;
+        slot.environment.pointerState = PointerState::None;
+        slot.applyCursorColour();
+        pressAt(QPoint(400, 300));
+        drag({QPoint(480, 260)});
+        QTRY_VERIFY(slot.localStep.length() > 0.0);
+        frameAfterTicks();
+        screenShot(QStringLiteral("probe_arrow"));
+        const Vector3 pointerAt = app_->document().pointer.pose().translationPart();
+        for (int k = 0; k < 3; ++k)
+            QVERIFY(std::abs(slot.probe.position()[k] - pointerAt[k]) < 1e-9);
+        // The probe points along the model's motion there.
+        const Vector3 along = slot.probe.transform().transformDirection({0.0, 0.0, 1.0});
+        Vector3 step = slot.localStep;
+        step.normalize();
+        QVERIFY(along.x * step.x + along.y * step.y + along.z * step.z > 0.999);
+        release();
+    }
+
+    void initialValueDragMovesTheStartAndTheOrbitFollows()
+    {
+        startProgram("Lorenz");
+        ViewSlot& slot = app_->document().views[0];
+        slot.environment.pointerState = PointerState::InitialValueInput;
+        slot.applyCursorColour();
+        const StateVector before = slot.engine.recordInUse.Setting;
+        pressAt(QPoint(400, 300));
+        drag({QPoint(430, 290), QPoint(460, 280), QPoint(500, 260)});
+        QTRY_VERIFY(slot.engine.recordInUse.Setting[0] != before[0]);
+        frameAfterTicks();
+        // The status bar names the picked point.
+        const QString status = app_->frame().statusBar()->currentMessage();
+        QVERIFY2(status.contains(QString::number(slot.engine.recordInUse.Setting[0], 'f', 4)),
+                 qPrintable(status));
+        screenShot(QStringLiteral("initial_value_drag"));
+        release();
+        frameAfterTicks();
+        const StateVector after = slot.engine.recordInUse.Setting;
+        QCOMPARE(slot.engine.orbit.front()[0], after[0]);
+        QCOMPARE(slot.engine.orbit.front()[2], after[2]);
+        QCOMPARE(after[3], before[3]);
+    }
+
+    void translationAndRotationByDrag()
+    {
+        startProgram("Lorenz");
+        ViewSlot& slot = app_->document().views[0];
+        slot.environment.pointerState = PointerState::TranslationRotation;
+        const Vector3 start = slot.objectTransform.position();
+        pressAt(QPoint(400, 300));
+        drag({QPoint(450, 300), QPoint(500, 300)});
+        release();
+        QTRY_VERIFY(slot.objectTransform.position().x > start.x + 0.5);
+        frameAfterTicks();
+        screenShot(QStringLiteral("translation_drag"));
+
+        const Matrix4 turnedFrom = slot.objectTransform.orientation();
+        QCOMPARE(QProcess::execute(xdotool_, {"keydown", "ctrl"}), 0);
+        pressAt(QPoint(400, 300));
+        drag({QPoint(440, 300), QPoint(480, 300)});
+        release();
+        QCOMPARE(QProcess::execute(xdotool_, {"keyup", "ctrl"}), 0);
+        QTRY_VERIFY(slot.objectTransform.orientation().m[0] < turnedFrom.m[0] - 0.1);
+        frameAfterTicks();
+        screenShot(QStringLiteral("rotation_drag"));
+    }
+
+private:
+    void startProgram(const char* model)
+    {
+        xdotool_ = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+        QVERIFY2(!xdotool_.isEmpty(), "xdotool is missing (scripts/install-deps installs it)");
+        StartOptions options;
+        options.splashEnabled = false;
+        options.models = {model};
+        screen_ = std::make_unique<FakeDisplaySettings>(std::vector<ScreenMode>{{1280, 1024, 24, 60}},
+                                                        ScreenSize{1280, 1024});
+        app_ = std::make_unique<CAttravaApp>(program_->path(), *screen_, reporter_, options);
+        app_->start();
+        QVERIFY(QTest::qWaitForWindowExposed(&app_->frame()));
+        QTRY_VERIFY(app_->document().scenesInitialised());
+        QTRY_COMPARE(app_->view().timersRunning(), 1);
+        app_->frame().activateWindow();
+        QTRY_VERIFY(app_->frame().isActiveWindow());
+        QTRY_COMPARE(app_->document().views[0].engine.orbitReady, 1);
+        frameAfterTicks();
+    }
+
+    void xdo(const QStringList& arguments) { QCOMPARE(QProcess::execute(xdotool_, arguments), 0); }
+
+    void pressAt(const QPoint& at)
+    {
+        const QPoint global = app_->view().mapToGlobal(at);
+        xdo({"mousemove", QString::number(global.x()), QString::number(global.y())});
+        frameAfterTicks();
+        xdo({"mousedown", "1"});
+        frameAfterTicks();
+    }
+
+    // Moves the held pointer through the points, a few frames at each.
+    void drag(const std::vector<QPoint>& points)
+    {
+        for (const QPoint& at : points) {
+            const QPoint global = app_->view().mapToGlobal(at);
+            xdo({"mousemove", QString::number(global.x()), QString::number(global.y())});
+            frameAfterTicks();
+        }
+    }
+
+    void release()
+    {
+        xdo({"mouseup", "1"});
+        frameAfterTicks();
+    }
+
+    QImage frameAfterTicks()
+    {
+        QSignalSpy frames(&app_->view(), &CPsView::frameSwapped);
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 4, 3000); }();
+        return app_->view().grabFramebuffer();
+    }
+
+    QString xdotool_;
+    std::unique_ptr<ProgramFolder> program_;
+    std::unique_ptr<FakeDisplaySettings> screen_;
+    ShownMessagesReporter reporter_;
+    std::unique_ptr<CAttravaApp> app_;
+};
+
+QTEST_MAIN(PresentationRoadTest)
+#include "presentation_road_test.moc"
