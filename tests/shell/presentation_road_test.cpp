@@ -3,11 +3,8 @@
 // following the pointer, and the pointer tools driven by real X pointer
 // events (xdotool): a drag with the initial-value tool, a translation and a
 // rotation. With ATTRAVA_SCREENSHOT_DIR set each stage is saved as a PNG.
-#include "dialogs/dialog_test_support.h"
-#include "fake_display_settings.h"
+#include "running_program.h"
 
-#include "dialogs/shown_messages_reporter.h"
-#include "shell/attrava_app.h"
 #include "shell/japanese_font.h"
 #include "view/gl_start.h"
 #include "view/ps_view.h"
@@ -22,18 +19,7 @@
 #include <cmath>
 #include <memory>
 
-using namespace dialogtest;
-
 namespace {
-
-void screenShot(const QString& name)
-{
-    const QString folder = qEnvironmentVariable("ATTRAVA_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    QGuiApplication::primaryScreen()->grabWindow(0).save(folder + QLatin1Char('/') + name +
-                                                         QStringLiteral(".png"));
-}
 
 // Pixels whose colour is near (r, g, b) within 40 per channel.
 int pixelsNear(const QImage& image, int r, int g, int b)
@@ -90,15 +76,11 @@ private slots:
 
     void init()
     {
-        program_ = std::make_unique<ProgramFolder>();
-        QVERIFY(program_->valid());
-        QVERIFY(QFile::copy(QStringLiteral(ATTRAVA_PROGRAM_DIR "/Eqnbank.so"),
-                            program_->file(QStringLiteral("Eqnbank.so"))));
+        program_ = std::make_unique<RunningProgram>();
     }
 
     void cleanup()
     {
-        app_.reset();
         program_.reset();
     }
 
@@ -106,13 +88,13 @@ private slots:
     {
         for (const char* model : {"Lorenz", "ResslerHyperchaos"}) {
             startProgram(model);
-            ViewSlot& slot = app_->document().views[0];
+            ViewSlot& slot = program_->document().views[0];
             EnvironmentSettings& env = slot.environment;
             env.Axis_Flag_Display = 1;
             env.Axis_Num_Type = 0;
-            app_->document().applyEnvironmentChange(EnvironmentChange::Axes);
+            program_->document().applyEnvironmentChange(EnvironmentChange::Axes);
             const QImage plain = frameAfterTicks();
-            screenShot(QStringLiteral("axes_type0_%1").arg(model));
+            saveScreenShot(QStringLiteral("axes_type0_%1").arg(model));
             // The x axis in pure red.
             QVERIFY(pixelsNear(plain, 255, 0, 0) > 50);
 
@@ -123,9 +105,9 @@ private slots:
             env.Axis_Type1_Flag_Back = 1;
             for (float* colour : {env.Axis_Type1_TextColor, env.Axis_Type1_NameColor})
                 colour[0] = 1.0f, colour[1] = 1.0f, colour[2] = 0.0f;
-            app_->document().applyEnvironmentChange(EnvironmentChange::Axes);
+            program_->document().applyEnvironmentChange(EnvironmentChange::Axes);
             const QImage frame = frameAfterTicks();
-            screenShot(QStringLiteral("axes_type1_%1").arg(model));
+            saveScreenShot(QStringLiteral("axes_type1_%1").arg(model));
             const AxisTicks& ticks = slot.axes.ticks();
             QCOMPARE(ticks.dimension, slot.engine.recordInUse.Dimension);
             for (int k = 0; k < ticks.dimension; ++k) {
@@ -136,14 +118,14 @@ private slots:
             // The numbers and names in yellow; no red axis any more.
             QVERIFY(pixelsNear(frame, 255, 255, 0) > 30);
             QCOMPARE(pixelsNear(frame, 255, 0, 0), 0);
-            app_.reset();
+            program_ = std::make_unique<RunningProgram>();
         }
     }
 
     void vectorFieldAsDotsAndStreamlines()
     {
         startProgram("Lorenz");
-        ViewSlot& slot = app_->document().views[0];
+        ViewSlot& slot = program_->document().views[0];
         EnvironmentSettings& env = slot.environment;
         // A lattice over the attractor, as the phase-space settings set it.
         slot.engine.recordInUse.Phase_Space_Sise = 5.0;
@@ -152,14 +134,14 @@ private slots:
         env.Vector_Flag_Display_Vector = 0;
         env.rebuildLevel = RebuildLevel::VectorField;
         const QImage dots = frameAfterTicks();
-        screenShot(QStringLiteral("vector_field_dots"));
+        saveScreenShot(QStringLiteral("vector_field_dots"));
         QVERIFY(env.colourMax > env.colourMin);
         QVERIFY(showsBlueAndWarm(dots));
 
         env.Vector_Flag_Display_Vector = 1;
         env.rebuildLevel = RebuildLevel::VectorField;
         const QImage lines = frameAfterTicks();
-        screenShot(QStringLiteral("vector_field_streamlines"));
+        saveScreenShot(QStringLiteral("vector_field_streamlines"));
         QVERIFY(showsBlueAndWarm(lines));
         // Streamlines cover far more of the view than the dots.
         QVERIFY(saturatedPixels(lines) > 2 * saturatedPixels(dots));
@@ -172,7 +154,7 @@ private slots:
     void theProbeFollowsThePointer()
     {
         startProgram("Lorenz");
-        ViewSlot& slot = app_->document().views[0];
+        ViewSlot& slot = program_->document().views[0];
         slot.environment.probeMode = 1;
         slot.environment.pointerState = PointerState::None;
         slot.applyCursorColour();
@@ -180,8 +162,8 @@ private slots:
         drag({QPoint(480, 260)});
         QTRY_VERIFY(slot.localStep.length() > 0.0);
         frameAfterTicks();
-        screenShot(QStringLiteral("probe_arrow"));
-        const Vector3 pointerAt = app_->document().pointer.pose().translationPart();
+        saveScreenShot(QStringLiteral("probe_arrow"));
+        const Vector3 pointerAt = program_->document().pointer.pose().translationPart();
         for (int k = 0; k < 3; ++k)
             QVERIFY(std::abs(slot.probe.position()[k] - pointerAt[k]) < 1e-9);
         // The probe points along the model's motion there.
@@ -195,7 +177,7 @@ private slots:
     void initialValueDragMovesTheStartAndTheOrbitFollows()
     {
         startProgram("Lorenz");
-        ViewSlot& slot = app_->document().views[0];
+        ViewSlot& slot = program_->document().views[0];
         slot.environment.pointerState = PointerState::InitialValueInput;
         slot.applyCursorColour();
         const StateVector before = slot.engine.recordInUse.Setting;
@@ -204,10 +186,10 @@ private slots:
         QTRY_VERIFY(slot.engine.recordInUse.Setting[0] != before[0]);
         frameAfterTicks();
         // The status bar names the picked point.
-        const QString status = app_->frame().statusBar()->currentMessage();
+        const QString status = program_->app().frame().statusBar()->currentMessage();
         QVERIFY2(status.contains(QString::number(slot.engine.recordInUse.Setting[0], 'f', 4)),
                  qPrintable(status));
-        screenShot(QStringLiteral("initial_value_drag"));
+        saveScreenShot(QStringLiteral("initial_value_drag"));
         release();
         frameAfterTicks();
         const StateVector after = slot.engine.recordInUse.Setting;
@@ -219,7 +201,7 @@ private slots:
     void translationAndRotationByDrag()
     {
         startProgram("Lorenz");
-        ViewSlot& slot = app_->document().views[0];
+        ViewSlot& slot = program_->document().views[0];
         slot.environment.pointerState = PointerState::TranslationRotation;
         const Vector3 start = slot.objectTransform.position();
         pressAt(QPoint(400, 300));
@@ -227,7 +209,7 @@ private slots:
         release();
         QTRY_VERIFY(slot.objectTransform.position().x > start.x + 0.5);
         frameAfterTicks();
-        screenShot(QStringLiteral("translation_drag"));
+        saveScreenShot(QStringLiteral("translation_drag"));
 
         const Matrix4 turnedFrom = slot.objectTransform.orientation();
         QCOMPARE(QProcess::execute(xdotool_, {"keydown", "ctrl"}), 0);
@@ -237,7 +219,7 @@ private slots:
         QCOMPARE(QProcess::execute(xdotool_, {"keyup", "ctrl"}), 0);
         QTRY_VERIFY(slot.objectTransform.orientation().m[0] < turnedFrom.m[0] - 0.1);
         frameAfterTicks();
-        screenShot(QStringLiteral("rotation_drag"));
+        saveScreenShot(QStringLiteral("rotation_drag"));
     }
 
 private:
@@ -245,19 +227,12 @@ private:
     {
         xdotool_ = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
         QVERIFY2(!xdotool_.isEmpty(), "xdotool is missing (scripts/install-deps installs it)");
-        StartOptions options;
-        options.splashEnabled = false;
-        options.models = {model};
-        screen_ = std::make_unique<FakeDisplaySettings>(std::vector<ScreenMode>{{1280, 1024, 24, 60}},
-                                                        ScreenSize{1280, 1024});
-        app_ = std::make_unique<CAttravaApp>(program_->path(), *screen_, reporter_, options);
-        app_->start();
-        QVERIFY(QTest::qWaitForWindowExposed(&app_->frame()));
-        QTRY_VERIFY(app_->document().scenesInitialised());
-        QTRY_COMPARE(app_->view().timersRunning(), 1);
-        app_->frame().activateWindow();
-        QTRY_VERIFY(app_->frame().isActiveWindow());
-        QTRY_COMPARE(app_->document().views[0].engine.orbitReady, 1);
+        program_->startShowing({model});
+        if (QTest::currentTestFailed())
+            return;
+        program_->app().frame().activateWindow();
+        QTRY_VERIFY(program_->app().frame().isActiveWindow());
+        QTRY_COMPARE(program_->document().views[0].engine.orbitReady, 1);
         frameAfterTicks();
     }
 
@@ -265,7 +240,7 @@ private:
 
     void pressAt(const QPoint& at)
     {
-        const QPoint global = app_->view().mapToGlobal(at);
+        const QPoint global = program_->app().view().mapToGlobal(at);
         xdo({"mousemove", QString::number(global.x()), QString::number(global.y())});
         frameAfterTicks();
         xdo({"mousedown", "1"});
@@ -276,7 +251,7 @@ private:
     void drag(const std::vector<QPoint>& points)
     {
         for (const QPoint& at : points) {
-            const QPoint global = app_->view().mapToGlobal(at);
+            const QPoint global = program_->app().view().mapToGlobal(at);
             xdo({"mousemove", QString::number(global.x()), QString::number(global.y())});
             frameAfterTicks();
         }
@@ -290,16 +265,13 @@ private:
 
     QImage frameAfterTicks()
     {
-        QSignalSpy frames(&app_->view(), &CPsView::frameSwapped);
+        QSignalSpy frames(&program_->app().view(), &CPsView::frameSwapped);
         [&] { QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 4, 3000); }();
-        return app_->view().grabFramebuffer();
+        return program_->app().view().grabFramebuffer();
     }
 
     QString xdotool_;
-    std::unique_ptr<ProgramFolder> program_;
-    std::unique_ptr<FakeDisplaySettings> screen_;
-    ShownMessagesReporter reporter_;
-    std::unique_ptr<CAttravaApp> app_;
+    std::unique_ptr<RunningProgram> program_;
 };
 
 QTEST_MAIN(PresentationRoadTest)
