@@ -103,14 +103,17 @@ void declareScanCommand(CliTool& tool)
         ->type_name("L");
     command.add_option("--section", options.section, "section plane (default x=0)")->type_name("L=C");
     addWholeNumber(command, "--transient", options.settings.transient, 0, 10000000,
-                   "points dropped after the start (default 1000)");
+                   "points dropped after the start (default 1000)")
+        ->type_name("T");
     addWholeNumber(command, "--points", options.settings.points, 1, 10000000,
-                   "points analysed after the transient (default 10000)");
+                   "points analysed after the transient (default 10000)")
+        ->type_name("N");
     command.add_flag("--continue", options.settings.continueFromPrevious,
                      "start each value from the previous value's end state");
     options.settings.threads = 0;
     addWholeNumber(command, "--threads", options.settings.threads, 1, 1024,
-                   "worker threads (default: one per processor)");
+                   "worker threads (default: one per processor)")
+        ->type_name("K");
     command.add_option("--shard", options.shard, "compute only the K-th of N slices of the values")
         ->type_name("K/N");
     addOutputOption(command, options.outPath, "FILE", "write the CSV to FILE instead of standard output");
@@ -120,11 +123,19 @@ void declareScanCommand(CliTool& tool)
     // The model options, but for --points and --param, which the scan uses.
     const char* const group = kModelOptionsGroup;
     addPositiveNumber(command, "--interval", options.model.interval,
-                      "sampling interval (the initial one with --auto), H > 0")->group(group);
+                      "sampling interval (the initial one with --auto), H > 0")
+        ->type_name("H")
+        ->group(group);
     addPositiveNumber(command, "--auto", options.model.autoAccuracy,
-                      "automatic sampling interval with accuracy EPS > 0")->group(group);
+                      "automatic sampling interval with accuracy EPS > 0")
+        ->type_name("EPS")
+        ->group(group);
     addAssignments(command, "--set", std::string(kParameterLetters), options.model.parameters,
-                   "value of a parameter that is not scanned (a .. j), repeatable")->group(group);
+                   "value of a parameter that is not scanned (a .. j), repeatable")
+        ->type_name("a=V")
+        ->group(group);
     addAssignments(command, "--init", std::string(kVariableLetters), options.model.initialValues,
-                   "initial value of a variable (x .. u), repeatable")->group(group);
+                   "initial value of a variable (x .. u), repeatable")
+        ->type_name("x=V")
+        ->group(group);
 }

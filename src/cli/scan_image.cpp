@@ -79,7 +79,7 @@ void drawFrame(QPainter& painter, const Frame& frame, const QString& xName, cons
 void drawPoints(QPainter& painter, const ScanSettings& settings, const ScanResult& result)
 {
     Frame frame;
-    frame.area = QRectF(kMargin, kMargin / 2, kWidth - 1.5 * kMargin, kHeight - 1.5 * kMargin);
+    frame.area = QRectF(kMargin, kMargin / 2, kWidth - kMargin - kLegendWidth, kHeight - 1.5 * kMargin);
     frame.xLow = std::min(settings.axis.from, settings.axis.to);
     frame.xHigh = std::max(settings.axis.from, settings.axis.to);
     const bool spectrum = settings.kind == ScanKind::Spectrum;
@@ -106,8 +106,22 @@ void drawPoints(QPainter& painter, const ScanSettings& settings, const ScanResul
                 painter.drawPoint(frame.at(cell.value, cell.values[k]));
         return;
     }
+    // The zero line: where an exponent touches it the orbit is periodic.
+    if (frame.yLow < 0.0 && frame.yHigh > 0.0) {
+        painter.setPen(QPen(Qt::gray, 1.0, Qt::DashLine));
+        const QPointF left = frame.at(frame.xLow, 0.0);
+        painter.drawLine(left, frame.at(frame.xHigh, 0.0));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, left.y() - 10, kMargin - 4, 20), Qt::AlignRight | Qt::AlignVCenter,
+                         QStringLiteral("0"));
+    }
     for (int k = 0; k < result.dimension; ++k) {
-        painter.setPen(QPen(scaleColour(k, 0, std::max(result.dimension - 1, 1)), 1.5));
+        const QColor colour = scaleColour(k, 0, std::max(result.dimension - 1, 1));
+        // The legend names each curve's exponent after its variable.
+        painter.setPen(colour);
+        painter.drawText(QPointF(frame.area.right() + 6, frame.area.top() + 14 * (k + 1)),
+                         QStringLiteral("lambda_") + QChar(variableLetter(k)));
+        painter.setPen(QPen(colour, 1.5));
         QPointF previous;
         bool joined = false;
         for (const ScanCell& cell : result.cells) {
