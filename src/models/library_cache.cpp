@@ -7,8 +7,8 @@
 #include "models/file_replace.h"
 #include "models/sha256.h"
 #include "models/text_io.h"
+#include "models/user_folders.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -21,16 +21,7 @@ constexpr std::size_t kTrailerLength = kTrailerKey.size() + kDigestLength + 1;
 
 }  // namespace
 
-std::string libraryCacheFolder()
-{
-    const char* cache = std::getenv("XDG_CACHE_HOME");
-    if (cache != nullptr && *cache == '/')
-        return std::string(cache) + "/attrava/";
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home == '/')
-        return std::string(home) + "/.cache/attrava/";
-    return {};
-}
+std::string libraryCacheFolder() { return attravaUserFolder("XDG_CACHE_HOME", ".cache"); }
 
 std::string libraryCacheKey(const std::vector<std::string>& parts)
 {

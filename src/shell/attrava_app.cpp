@@ -46,16 +46,22 @@ void placeStereoCamera(CCamera& camera, const StereoCamera& placement)
 
 CAttravaApp::CAttravaApp(const std::string& programFolder, DisplaySettings& display,
                          Reporter& reporter, const StartOptions& options)
-    : settings_(settingsFilePath(programFolder)),
+    : CAttravaApp(ProgramFolders::inOne(programFolder), display, reporter, options)
+{
+}
+
+CAttravaApp::CAttravaApp(const ProgramFolders& folders, DisplaySettings& display,
+                         Reporter& reporter, const StartOptions& options)
+    : settings_(folders.settingsFile),
       startMessages_{ignoreDamagedSettings(settings_)}, reporter_(reporter),
-      document_(std::make_unique<CUser>(settings_, reporter, programFolder, pointerInput_)),
+      document_(std::make_unique<CUser>(settings_, reporter, folders.workFolder, pointerInput_)),
       splashEnabled_(options.splashEnabled)
 {
     ProgramSettings program;
     program.read(settings_);
     document_->startWithInputDevice(program.deviceMode);
     document_->modelListPath = program.modelListPath;
-    startMessages_.push_back(replaceMissingModelList(programFolder, document_->modelListPath));
+    startMessages_.push_back(replaceMissingModelList(folders.workFolder, document_->modelListPath));
     std::erase(startMessages_, std::string());
 
     applyStartOptions(options);

@@ -1,5 +1,4 @@
-// The running program: the settings file "Attrava.ini" in the program
-// folder, the document, the command router, the main frame with the GL view
+// The running program: the settings file "Attrava.ini", the document, the command router, the main frame with the GL view
 // and the order in which they start. The program settings are read when the
 // view is made and written back when the program ends; the splash closing is
 // the moment the saved display mode is entered and the timers start.
@@ -8,6 +7,7 @@
 #include "document/user_document.h"
 #include "shell/command_router.h"
 #include "shell/main_frame.h"
+#include "shell/program_folders.h"
 #include "shell/start_options.h"
 #include "view/qt_pointer_input.h"
 #include "settings/profile_file.h"
@@ -26,10 +26,13 @@ class ViewWindowMaker;
 
 class CAttravaApp {
 public:
-    // programFolder ends with '/' and holds the settings file, the model
-    // library and the model folder. `display` and `reporter` must outlive
+    // The settings file and the work folder (the model list, the model
+    // library) are those of `folders`. `display` and `reporter` must outlive
     // the program. The start options' models are bound before any window
     // exists, so the first tick shows them.
+    CAttravaApp(const ProgramFolders& folders, DisplaySettings& display, Reporter& reporter,
+                const StartOptions& options);
+    // Everything in programFolder, which ends with '/'.
     CAttravaApp(const std::string& programFolder, DisplaySettings& display, Reporter& reporter,
                 const StartOptions& options);
     // Writes the program settings back, then takes the windows down.

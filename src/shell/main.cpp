@@ -1,13 +1,15 @@
 // The program attrava: the heap is kept for a software renderer, the OpenGL
-// surface format and the GLUT fonts are set up, the working directory becomes
-// the program's folder (the settings file and the relative model paths live
-// there), the start options are read, and the program runs until its main
-// window closes.
+// surface format and the GLUT fonts are set up, the start options are read,
+// the working directory becomes the work folder (the program's folder, or the
+// user's own for an install shared by all users: the model list, its library
+// and the captures live there), and the program runs until its main window
+// closes.
 #include "dialogs/message_box_reporter.h"
 #include "models/model_library.h"
 #include "shell/attrava_app.h"
 #include "shell/japanese_font.h"
 #include "shell/japanese_texts.h"
+#include "shell/program_folders.h"
 #include "shell/randr_display_settings.h"
 #include "shell/start_options.h"
 #include "view/gl_start.h"
@@ -48,15 +50,21 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    const std::string programFolder = executableFolder();
+    const std::string installFolder = executableFolder();
+    const ProgramFolders folders =
+        chooseProgramFolders(installFolder, isWritableFolder(installFolder));
+    const std::string prepared = prepareWorkFolder(folders);
+    if (!prepared.empty())
+        std::cerr << "attrava: " << prepared << "\n";
     std::error_code error;
-    std::filesystem::current_path(programFolder, error);
+    std::filesystem::current_path(folders.workFolder, error);
     if (error)
-        std::cerr << "attrava: cannot work in " << programFolder << ": " << error.message() << "\n";
+        std::cerr << "attrava: cannot work in " << folders.workFolder << ": " << error.message()
+                  << "\n";
 
     MessageBoxReporter reporter;
     RandrDisplaySettings display;
-    CAttravaApp program(programFolder, display, reporter, parsed.options);
+    CAttravaApp program(folders, display, reporter, parsed.options);
     program.start();
     return application.exec();
 }

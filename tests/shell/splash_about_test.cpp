@@ -153,7 +153,7 @@ private slots:
         install.start(ATTRAVA_CMAKE_COMMAND, {"--install", ATTRAVA_BINARY_DIR, "--prefix", prefix.path()});
         QVERIFY(install.waitForFinished(60000));
         QVERIFY2(install.exitCode() == 0, install.readAll().constData());
-        const QString bin = prefix.filePath(ATTRAVA_INSTALL_BINDIR);
+        const QString bin = prefix.filePath(ATTRAVA_INSTALL_PROGRAM_DIR);
         QVERIFY(QFileInfo::exists(bin + "/attrava"));
         QVERIFY(!QFileInfo::exists(bin + "/README.md"));
 
