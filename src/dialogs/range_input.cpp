@@ -1,5 +1,9 @@
 #include "dialogs/range_input.h"
 
+#include "models/reporter.h"
+
+#include <QLineEdit>
+
 #include <cmath>
 
 namespace {
@@ -34,4 +38,12 @@ RangeInput<double> parseDoubleInRange(const QString& text, double minimum, doubl
     if (value < minimum || value > maximum)
         return {std::nullopt, rangeMessage(minimum, maximum, "数字")};
     return {value, {}};
+}
+
+bool refuseEdit(QLineEdit* edit, const std::string& message, Reporter& reporter)
+{
+    reporter.showMessage(message);
+    edit->setFocus();
+    edit->selectAll();
+    return false;
 }

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+class QLineEdit;
+class Reporter;
+
 #include <optional>
 #include <string>
 
@@ -18,3 +21,8 @@ struct RangeInput {
 RangeInput<int> parseIntInRange(const QString& text, int minimum, int maximum);
 // A finite number from minimum to maximum.
 RangeInput<double> parseDoubleInRange(const QString& text, double minimum, double maximum);
+
+// An edit whose text was refused: the message shown through reporter, the
+// focus put on the edit and its text selected for typing over. Returns false,
+// for the caller to return.
+bool refuseEdit(QLineEdit* edit, const std::string& message, Reporter& reporter);

@@ -166,10 +166,7 @@ bool CSamplingDialog::takeControls()
     // Every edit is checked before anything is written, so a refused value
     // leaves the record as it was.
     const auto refuse = [this](QLineEdit* edit, const std::string& message) {
-        reporter_.showMessage(message);
-        edit->setFocus();
-        edit->selectAll();
-        return false;
+        return refuseEdit(edit, message, reporter_);
     };
     const RangeInput<int> points = parseIntInRange(pointsEdit_->text(), kMinPoints, kMaxPoints);
     if (!points.value)

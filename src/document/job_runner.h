@@ -27,6 +27,7 @@ enum class JobKind {
     SpectrumResponse,
     DimensionResponse,
     Recurrence,
+    VectorField,  // the lattice samples and streamlines of a large vector field
 };
 
 enum class JobStatus {

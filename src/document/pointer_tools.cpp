@@ -57,13 +57,23 @@ std::optional<Vector3> phasePointUnderPointer(const ViewSlot& slot, const CPoint
 
 std::optional<Vector3> initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit)
 {
-    if (!pointer.buttonDown(buttonBit) || slot.environment.rebuildLevel != RebuildLevel::None ||
-        slot.engine.binding.bound == 0)
+    if (!pointer.buttonDown(buttonBit)) {
+        slot.settingInitialValue = 0;
+        return std::nullopt;
+    }
+    if (slot.environment.rebuildLevel != RebuildLevel::None || slot.engine.binding.bound == 0)
         return std::nullopt;
     const std::optional<Vector3> point = phasePointUnderPointer(slot, pointer);
     if (!point)
         return std::nullopt;
     StateVector& setting = slot.engine.recordInUse.Setting;
+    if (slot.settingInitialValue == 0) {
+        std::vector<StateVector>& history = slot.initialValueHistory;
+        if (history.size() == kInitialValueHistoryDepth)
+            history.erase(history.begin());
+        history.push_back(setting);
+        slot.settingInitialValue = 1;
+    }
     setting[0] = point->x;
     setting[1] = point->y;
     setting[2] = point->z;
@@ -89,4 +99,13 @@ void localInformationStep(ViewSlot& slot, const CPointer& pointer)
     const Vector3 phaseStep{next[0] - start[0], next[1] - start[1], next[2] - start[2]};
     const Vector3 sceneStep{phaseStep.x, phaseStep.z, -phaseStep.y};
     slot.localStep = slot.objectTransform.transform().transformDirection(sceneStep);
+}
+
+bool undoInitialValueDrag(ViewSlot& slot)
+{
+    if (slot.initialValueHistory.empty())
+        return false;
+    slot.engine.recordInUse.Setting = slot.initialValueHistory.back();
+    slot.initialValueHistory.pop_back();
+    return true;
 }

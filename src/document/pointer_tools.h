@@ -8,6 +8,7 @@
 #include "core/vector3.h"
 #include "settings/program_settings.h"
 
+#include <cstddef>
 #include <optional>
 
 class CPointer;
@@ -30,10 +31,14 @@ void takePointerReference(ViewSlot& slot, const CPointer& pointer);
 // releasing it ends the grab.
 void grabStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
 
+// How many drags of the initial-value tool a view can undo.
+inline constexpr std::size_t kInitialValueHistoryDepth = 50;
+
 // While the button is held and no rebuild is pending: the phase point under
 // the pointer becomes the initial state (x, y, z; v and u 0; w kept) and is
-// returned: the orbit must be computed anew. Nothing (empty) without a bound
-// model.
+// returned: the orbit must be computed anew. The first change of a drag keeps
+// the initial state it replaces in the view's history. Nothing (empty)
+// without a bound model.
 std::optional<Vector3> initialValueStep(ViewSlot& slot, const CPointer& pointer, int buttonBit);
 
 // While the primary button is held and no rebuild is pending: the model's one
@@ -46,3 +51,8 @@ void localInformationStep(ViewSlot& slot, const CPointer& pointer);
 // inverse of the object transform and the scene scale. Empty when the scene
 // scale is zero.
 std::optional<Vector3> phasePointUnderPointer(const ViewSlot& slot, const CPointer& pointer);
+
+// Puts back the initial state from before the view's last initial-value drag
+// and drops it from the history. False, with nothing changed, when no drag is
+// left to undo.
+bool undoInitialValueDrag(ViewSlot& slot);

@@ -105,7 +105,9 @@ void CUser::updateView(ViewSlot& slot)
                                                  engine.recordInUse.Display_Scale))
                 environment.scale = *fitted;
         }
-        slot.rebuildModelDisplays(environment.rebuildLevel);
+        slot.rebuildModelDisplays(RebuildLevel::Orbit);
+        if (environment.rebuildLevel == RebuildLevel::VectorField)
+            rebuildVectorField(static_cast<int>(&slot - views.data()));
         environment.rebuildLevel = RebuildLevel::None;
     }
     if (environment.probeMode == 1)
@@ -254,6 +256,8 @@ bool CUser::bindModel(int view)
     ViewSlot& slot = views[static_cast<std::size_t>(view)];
     jobs.cancelView(view);
     slot.engine.applyEditedRecord();
+    // Undoing a drag must not bring back a start of the model bound before.
+    slot.initialValueHistory.clear();
     // The new record has no orbit yet: the view stops showing the previous one.
     slot.rebuildModelDisplays();
     return rebindRecordInUse(view);

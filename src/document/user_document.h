@@ -143,6 +143,33 @@ public:
     // "ALL View" ends and the pointer moves there at the next tick.
     void showFirstViewAlone();
 
+    // "局所的リアプノフ指数分布": on each target view whose orbit is ready the
+    // initial error goes back to (1e-8, 0, 0, 0, 0, 0), its window opens and
+    // the view shows the local Lyapunov exponent distribution.
+    void showLocalLyapunov();
+    // "相空間のベクトル場": on each target view whose orbit is ready the field
+    // is switched and rebuilt; switching it on opens the phase-space
+    // settings window, switching it off ends the active view's probe.
+    void toggleVectorField();
+    // "移動・回転" and "初期値の入力" on the active view: the tool turns on
+    // (ending the probe) or off; under "ALL View" the other shown views
+    // take the active view's tool and object transform.
+    void toggleTranslationRotation();
+    void toggleInitialValueInput();
+    // "ベクトル場の局所情報提示" on the active view: the probe turns on (no
+    // pointer tool meanwhile) or off (back to translation and rotation).
+    void toggleLocalInformation();
+    // "座標軸の提示": the axes of each target view whose orbit is ready
+    // switched on or off.
+    void toggleAxes();
+    // "提示位置リセット": the mouse device back at its start and the objects
+    // of each target view whose orbit is ready at the origin, unturned.
+    void resetDisplayPosition();
+    // Ctrl+Z: the active view's initial state from before its last
+    // initial-value drag, and its orbit computed. False when no drag is left
+    // to undo.
+    bool undoInitialValue();
+
     // --- computations ---
     // Each runs on the view's current inputs. Work small enough to end well
     // within a tenth of a second runs at once, and its `done` is called
@@ -168,6 +195,10 @@ public:
     // `done` gets the matrix, complete only when the status is Finished.
     void startRecurrence(int view, int requestedSize,
                          std::function<void(JobStatus, RecurrenceMatrix&)> done);
+    // Re-records the view's vector field: a small lattice at the next draw, a
+    // large one once a worker has sampled it (the view keeps showing the
+    // previous field meanwhile).
+    void rebuildVectorField(int view);
     // Runs the finish steps of the jobs that have ended. The drawing tick
     // calls it; the toolkit layer calls it too when a worker signals.
     void deliverFinishedJobs() { jobs.deliverFinished(); }

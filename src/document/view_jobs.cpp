@@ -3,6 +3,8 @@
 // its result is handed into the view on the user-interface thread.
 #include "document/user_document.h"
 
+#include "dynamics/vector_field.h"
+
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -139,4 +141,31 @@ void CUser::startRecurrence(int view, int requestedSize,
             if (done)
                 done(status, *matrix);
         });
+}
+
+void CUser::rebuildVectorField(int view)
+{
+    if (view < 0 || view >= kViewSlotCount)
+        return;
+    ViewSlot& slot = views[static_cast<std::size_t>(view)];
+    const EnvironmentSettings& environment = slot.environment;
+    const int pointsPerAxis = environment.Vector_Space_Num;
+    const bool streamlines = environment.Vector_Flag_Display_Vector != 0;
+    // A field switched off or without a model records nothing, at once.
+    if (environment.vectorFieldOn != 1 || !slot.engine.binding.modelFunction ||
+        vectorFieldWork(slot.engine.recordInUse.Dimension, pointsPerAxis, streamlines) <= kQuickWork) {
+        jobs.cancel(view, JobKind::VectorField);
+        slot.vectorField.rebuild();
+        return;
+    }
+    const auto worker = workerCopy(slot.engine, false);
+    auto sample = std::make_shared<VectorFieldSample>();
+    jobs.submit(Job{view, JobKind::VectorField,
+                    [worker, sample, pointsPerAxis, streamlines](const JobControl& control) {
+                        *sample = sampleVectorField(*worker, pointsPerAxis, streamlines, control);
+                    },
+                    [&slot, sample](JobStatus status) {
+                        if (status == JobStatus::Finished)
+                            slot.vectorField.rebuild(sample);
+                    }});
 }

@@ -23,6 +23,7 @@
 #include "settings/environment_settings.h"
 
 #include <functional>
+#include <vector>
 
 class ProfileFile;
 
@@ -84,6 +85,11 @@ public:
     CActiveViewMarker activeViewMarker;
     // The last result of the local-information step (a world direction).
     Vector3 localStep;
+    // The initial values before each drag of the initial-value tool, the
+    // latest last, so the drags can be undone one by one.
+    std::vector<StateVector> initialValueHistory;
+    // 1 while a drag of the initial-value tool is setting initial values.
+    int settingInitialValue = 0;
 };
 
 // The cursor colour (ambient and diffuse) of an environment: grey without a

@@ -50,7 +50,19 @@ double fieldSpeed(DynamicsEngine& engine, const StateVector& x)
     return std::sqrt(sum);
 }
 
-VectorFieldSample sampleVectorField(DynamicsEngine& engine, int pointsPerAxis, bool streamlines)
+double vectorFieldWork(int dimension, int pointsPerAxis, bool streamlines)
+{
+    if (pointsPerAxis < 1 || dimension < 1 || dimension > 6)
+        return 0.0;
+    const int varying = dimension == 4 ? 4 : std::min(dimension, 3);
+    // One speed per point, and per streamline four Runge-Kutta steps of four
+    // derivatives each plus a speed at each step.
+    const double callsPerPoint = dimension * (streamlines ? 1.0 + 4.0 * 5.0 : 1.0);
+    return std::pow(static_cast<double>(pointsPerAxis), varying) * callsPerPoint;
+}
+
+VectorFieldSample sampleVectorField(DynamicsEngine& engine, int pointsPerAxis, bool streamlines,
+                                    const JobControl& control)
 {
     VectorFieldSample sample;
     if (!engine.binding.modelFunction)
@@ -59,12 +71,20 @@ VectorFieldSample sampleVectorField(DynamicsEngine& engine, int pointsPerAxis, b
     const std::vector<StateVector> lattice = latticePoints(
         record.Dimension, pointsPerAxis, record.Phase_Space_Sise, record.Phase_Space_Position);
     std::vector<double> speeds(lattice.size());
-    for (std::size_t i = 0; i < lattice.size(); ++i)
+    for (std::size_t i = 0; i < lattice.size(); ++i) {
+        if (i % JobControl::checkInterval == 0 && control.stopRequested())
+            return sample;
         speeds[i] = fieldSpeed(engine, lattice[i]);
+    }
     sample.speedRange = valueRange(speeds);
     const double h = record.Sampling_Interval / 2.0;
     sample.lines.resize(lattice.size());
     for (std::size_t i = 0; i < lattice.size(); ++i) {
+        if (i % JobControl::checkInterval == 0) {
+            if (control.stopRequested())
+                return sample;
+            control.report(static_cast<double>(i) / static_cast<double>(lattice.size()));
+        }
         FieldLine& line = sample.lines[i];
         line.points[0] = lattice[i];
         line.colour[0] = scalePosition(speeds[i], sample.speedRange);

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "core/state_vector.h"
+#include "dynamics/job_control.h"
 #include "dynamics/orbit_colouring.h"
 
 #include <vector>
@@ -56,5 +57,12 @@ double fieldSpeed(DynamicsEngine& engine, const StateVector& x);
 // streamlines each line follows four fixed Runge–Kutta steps of half the
 // sampling interval. Colours are (speed − min)·256/(max − min) over the
 // lattice speeds; when every speed is equal every point takes the colour of
-// 0. Empty when the engine has no model function.
-VectorFieldSample sampleVectorField(DynamicsEngine& engine, int pointsPerAxis, bool streamlines);
+// 0. Empty when the engine has no model function, and incomplete when control
+// asked it to stop.
+VectorFieldSample sampleVectorField(DynamicsEngine& engine, int pointsPerAxis, bool streamlines,
+                                    const JobControl& control = JobControl{});
+
+// Model calls that sampleVectorField makes for a dimension-D model with M
+// points per axis, with or without streamlines: what decides whether a
+// rebuild may run at once.
+double vectorFieldWork(int dimension, int pointsPerAxis, bool streamlines);

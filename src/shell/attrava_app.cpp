@@ -5,12 +5,14 @@
 #include "shell/command_ids.h"
 #include "shell/job_progress.h"
 #include "shell/model_start.h"
+#include "shell/presentation_commands.h"
 #include "shell/splash_window.h"
 #include "shell/start_checks.h"
 #include "shell/view_commands.h"
 #include "shell/view_window_maker.h"
 #include "view/ps_view.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QImage>
@@ -81,6 +83,8 @@ CAttravaApp::CAttravaApp(const ProgramFolders& folders, DisplaySettings& display
     jobProgress_ = new CJobProgressWindow(*document_, frame_.get());
     registerViewCommands(router_, *document_, reporter, frame_.get());
     registerAnalysisCommands(router_, *document_, reporter, frame_.get());
+    registerPresentationCommands(router_, *document_);
+    registerInitialValueUndo();
     registerImageSave();
     connectDisplayModes();
 }
@@ -133,6 +137,19 @@ void CAttravaApp::registerImageSave()
     });
     router_.setUpdateRule(CommandId::SaveViewImage,
                           [this] { return CommandState{view_->isValid(), std::nullopt}; });
+}
+
+void CAttravaApp::registerInitialValueUndo()
+{
+    auto* undo = new QAction(QCoreApplication::translate("PointerTools", "初期値を元に戻す"), frame_.get());
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(undo, &QAction::triggered, frame_.get(), [this] {
+        if (document_->undoInitialValue())
+            frame_->statusBar()->showMessage(
+                QCoreApplication::translate("PointerTools", "初期値を戻しました。"));
+    });
+    frame_->addAction(undo);
 }
 
 void CAttravaApp::connectDisplayModes()

@@ -68,6 +68,8 @@ private:
     void applyStartOptions(const StartOptions& options);
     void connectDisplayModes();
     void registerImageSave();
+    // Ctrl+Z on the main frame: the active view's last initial-value drag undone.
+    void registerInitialValueUndo();
     void applyStereoLayout(const StereoLayout& layout);
     void onSplashClosed();
 

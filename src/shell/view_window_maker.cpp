@@ -1,5 +1,7 @@
 #include "shell/view_window_maker.h"
 
+#include "dialogs/local_lyapunov_dialog.h"
+#include "dialogs/phase_space_dialog.h"
 #include "dialogs/sampling_dialog.h"
 #include "plots/colour_bar_window.h"
 #include "plots/equation_window.h"
@@ -27,6 +29,8 @@ struct WindowRow {
 
 constexpr WindowRow kWindows[] = {
     {WindowKind::SamplingInitialValue, &makeWindow<CSamplingDialog>},
+    {WindowKind::LocalLyapunovError, &makeWindow<CLocalLyapunovDialog>},
+    {WindowKind::PhaseSpaceSettings, &makeWindow<CPhaseSpaceDialog>},
     {WindowKind::LyapunovSpectrum, &makeWindow<CSpectrumWindow>},
     {WindowKind::LyapunovDimension, &makeWindow<CDimensionWindow>},
     {WindowKind::SpectrumResponse, &makeWindow<CSpectrumResponseWindow>},

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stop_token>
 
 namespace {
 
@@ -85,6 +86,16 @@ TEST(VectorFieldStreamlines, FollowTheFieldInHalfSamplingSteps)
     // The constant field (1, 1, 1) moves every component by 0.1 per step.
     for (int k = 0; k < 3; ++k)
         EXPECT_NEAR(line.points[4][k] - line.points[0][k], 0.4, 1e-12) << k;
+}
+
+TEST(VectorFieldStreamlines, AStopRequestEndsTheSamplingUnfinished)
+{
+    DynamicsEngine engine;
+    testmodels::bindModel(engine, testmodels::constantField, 3, 0);
+    std::stop_source stop;
+    stop.request_stop();
+    EXPECT_TRUE(sampleVectorField(engine, 20, true, JobControl(stop.get_token(), {})).lines.empty());
+    EXPECT_EQ(sampleVectorField(engine, 20, true).lines.size(), 8000u);
 }
 
 TEST(VectorFieldColours, NothingWithoutAModel)

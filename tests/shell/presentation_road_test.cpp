@@ -1,15 +1,24 @@
 // The 3-D presentation on the running program with the shipped models: the
 // axes of both types, the vector field as dots and as streamlines, the probe
 // following the pointer, and the pointer tools driven by real X pointer
-// events (xdotool): a drag with the initial-value tool, a translation and a
-// rotation. With ATTRAVA_SCREENSHOT_DIR set each stage is saved as a PNG.
+// events (xdotool): a drag with the initial-value tool (undone by Ctrl+Z), a
+// translation and a rotation; the presentation and tool commands with their
+// windows and sphere colours, and the view's context menu. With
+// ATTRAVA_SCREENSHOT_DIR set each stage is saved as a PNG.
 #include "running_program.h"
 
+#include "dialogs/local_lyapunov_dialog.h"
+#include "dialogs/phase_space_dialog.h"
+#include "shell/command_ids.h"
 #include "shell/japanese_font.h"
+#include "shell/main_frame.h"
 #include "view/gl_start.h"
 #include "view/ps_view.h"
 
+#include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -196,6 +205,119 @@ private slots:
         QCOMPARE(slot.engine.orbit.front()[0], after[0]);
         QCOMPARE(slot.engine.orbit.front()[2], after[2]);
         QCOMPARE(after[3], before[3]);
+
+        // Ctrl+Z on the frame puts the start back where it was before the drag.
+        QTest::keyClick(&program_->app().frame(), Qt::Key_Z, Qt::ControlModifier);
+        QTRY_COMPARE(slot.engine.orbit.front(), before);
+        QCOMPARE(slot.engine.recordInUse.Setting, before);
+    }
+
+    void commandsOpenTheVectorWindowsAndSwitchTheTools()
+    {
+        startProgram("Lorenz");
+        CommandRouter& router = program_->app().router();
+        CUser& document = program_->document();
+        ViewSlot& slot = document.views[0];
+
+        QVERIFY(router.execute(CommandId::LocalLyapunov));
+        QVERIFY(document.isAnalysisWindowOpen(static_cast<int>(WindowKind::LocalLyapunovError), 0));
+        QCOMPARE(router.state(CommandId::LocalLyapunov).checked, std::optional<bool>(true));
+        frameAfterTicks();
+        saveScreenShot(QStringLiteral("local_lyapunov_window_on_view"));
+
+        QVERIFY(router.execute(CommandId::VectorField));
+        QVERIFY(document.isAnalysisWindowOpen(static_cast<int>(WindowKind::PhaseSpaceSettings), 0));
+        auto* settings = findTopLevel<CPhaseSpaceDialog>();
+        QVERIFY(settings);
+        // A large lattice through the window: sampled on a worker while the
+        // view goes on drawing, then shown.
+        settings->findChild<QLineEdit*>(QStringLiteral("pointsPerSideEdit"))->setText(QStringLiteral("30"));
+        settings->findChild<QLineEdit*>(QStringLiteral("spacingEdit"))->setText(QStringLiteral("2"));
+        settings->findChild<QLineEdit*>(QStringLiteral("centreEditZ"))->setText(QStringLiteral("25"));
+        slot.environment.colourMax = slot.environment.colourMin = 0.0;
+        QTest::mouseClick(settings->findChild<QPushButton*>(QStringLiteral("applyButton")), Qt::LeftButton);
+        QTRY_VERIFY(document.jobs.isActive(0, JobKind::VectorField));
+        QTRY_VERIFY_WITH_TIMEOUT(slot.environment.colourMax > slot.environment.colourMin, 20000);
+        QVERIFY(showsBlueAndWarm(frameAfterTicks()));
+        saveScreenShot(QStringLiteral("phase_space_window_on_view"));
+        // A small lattice is recorded at once, without a worker.
+        settings->findChild<QLineEdit*>(QStringLiteral("pointsPerSideEdit"))->setText(QStringLiteral("6"));
+        QTest::mouseClick(settings->findChild<QPushButton*>(QStringLiteral("applyButton")), Qt::LeftButton);
+        frameAfterTicks();
+        QVERIFY(!document.jobs.isActive(0, JobKind::VectorField));
+        // OK hides the window; the rule's mark follows.
+        QTest::mouseClick(settings->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+        QVERIFY(!document.isAnalysisWindowOpen(static_cast<int>(WindowKind::PhaseSpaceSettings), 0));
+        findTopLevel<CLocalLyapunovDialog>()->hide();
+
+        // Each tool shows its sphere colour; the probe needs the field.
+        const struct {
+            int command;
+            int r, g, b;
+            const char* name;
+        } tools[] = {
+            {CommandId::AssignInitialValue, 0, 255, 0, "pointer_sphere_initial_value"},
+            {CommandId::LocalInformation, 0, 255, 255, "pointer_sphere_probe"},
+            {CommandId::TranslateRotate, 255, 255, 0, "pointer_sphere_translation"},
+        };
+        // The objects aside, so the sphere at the view's centre stands alone.
+        slot.objectTransform.setPosition({2.0, 0.0, 0.0});
+        // The probe arrow pointing to the side, not over the sphere at the viewer.
+        slot.localStep = Vector3{1.0, 0.0, 0.0};
+        for (const auto& tool : tools) {
+            QVERIFY(router.execute(tool.command));
+            QCOMPARE(router.state(tool.command).checked, std::optional<bool>(true));
+            QVERIFY(pixelsNear(sphereCloseUp(tool.name), tool.r, tool.g, tool.b) > 20);
+        }
+        QVERIFY(router.execute(CommandId::TranslateRotate));
+        QCOMPARE(slot.environment.pointerState, PointerState::None);
+        const QImage grey = sphereCloseUp("pointer_sphere_no_tool");
+        QVERIFY(pixelsNear(grey, 128, 128, 128) > 20);
+        QCOMPARE(pixelsNear(grey, 255, 255, 0), 0);
+
+        QVERIFY(router.execute(CommandId::AxisDisplay));
+        QCOMPARE(slot.environment.Axis_Flag_Display, 1);
+        slot.objectTransform.setPosition({0.5, 0.0, 0.0});
+        QVERIFY(router.execute(CommandId::PositionReset));
+        QCOMPARE(slot.objectTransform.position(), Vector3());
+    }
+
+    void theContextMenuCarriesTheDevicePopupAndTheCommands()
+    {
+        startProgram("Lorenz");
+        CMainFrame& frame = program_->app().frame();
+        frame.showContextMenu(program_->app().view().mapToGlobal(QPoint(300, 200)));
+        QMenu* menu = frame.contextMenu();
+        QTRY_VERIFY(menu->isVisible());
+        QMenu* device = nullptr;
+        QMenu* presentation = nullptr;
+        QAction* vectorField = nullptr;
+        for (QAction* item : menu->actions()) {
+            if (item->text() == QStringLiteral("デバイス(&D)"))
+                device = item->menu();
+            for (QAction* inner : item->menu() ? item->menu()->actions() : QList<QAction*>()) {
+                if (inner->text() == QStringLiteral("相空間のベクトル場")) {
+                    vectorField = inner;
+                    presentation = item->menu();
+                }
+            }
+        }
+        QVERIFY(device && presentation);
+        QVERIFY(vectorField && vectorField->isEnabled());
+        for (QMenu* popup : {presentation, device}) {
+            menu->setActiveAction(popup->menuAction());
+            popup->popup(menu->geometry().topRight());
+            QTRY_VERIFY(popup->isVisible());
+            QVERIFY(QTest::qWaitForWindowExposed(popup));
+            // The pop-ups paint after they are exposed.
+            QTest::qWait(300);
+            saveScreenShot(popup == device ? QStringLiteral("context_menu_device")
+                                           : QStringLiteral("context_menu_presentation"));
+            popup->hide();
+        }
+        vectorField->trigger();
+        QCOMPARE(program_->document().views[0].environment.vectorFieldOn, 1);
+        menu->hide();
     }
 
     void translationAndRotationByDrag()
@@ -223,6 +345,16 @@ private slots:
     }
 
 private:
+    template <typename W>
+    W* findTopLevel()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* found = qobject_cast<W*>(widget); found && found->isVisible())
+                return found;
+        }
+        return nullptr;
+    }
+
     void startProgram(const char* model)
     {
         xdotool_ = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
@@ -268,6 +400,20 @@ private:
         QSignalSpy frames(&program_->app().view(), &CPsView::frameSwapped);
         [&] { QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 4, 3000); }();
         return program_->app().view().grabFramebuffer();
+    }
+
+    // The middle of the view, where the pointer sphere starts, four times
+    // enlarged; saved as NAME.png with the screenshots.
+    QImage sphereCloseUp(const char* name)
+    {
+        const QImage frame = frameAfterTicks();
+        QRect middle(0, 0, 60, 60);
+        middle.moveCenter(frame.rect().center());
+        const QImage closeUp = frame.copy(middle).scaled(240, 240);
+        const QString folder = qEnvironmentVariable("ATTRAVA_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            closeUp.save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+        return closeUp;
     }
 
     QString xdotool_;

@@ -8,6 +8,7 @@
 #include "settings/environment_settings.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -73,17 +74,31 @@ CVectorFieldObject::CVectorFieldObject(DynamicsEngine& engine, EnvironmentSettin
     setShadeModel(ShadeModel::Smooth);
 }
 
-void CVectorFieldObject::rebuild() { requestRebuild(PS_REBUILD_ONCE); }
+void CVectorFieldObject::rebuild()
+{
+    sample_.reset();
+    requestRebuild(PS_REBUILD_ONCE);
+}
+
+void CVectorFieldObject::rebuild(std::shared_ptr<const VectorFieldSample> sample)
+{
+    sample_ = std::move(sample);
+    requestRebuild(PS_REBUILD_ONCE);
+}
 
 void CVectorFieldObject::drawImplementation()
 {
     if (environment_.vectorFieldOn != 1)
         return;
-    const bool streamlines = environment_.Vector_Flag_Display_Vector != 0;
-    const VectorFieldSample field =
-        sampleVectorField(engine_, environment_.Vector_Space_Num, streamlines);
+    VectorFieldSample sampled;
+    if (!sample_)
+        sampled = sampleVectorField(engine_, environment_.Vector_Space_Num,
+                                    environment_.Vector_Flag_Display_Vector != 0);
+    const VectorFieldSample& field = sample_ ? *sample_ : sampled;
     if (field.lines.empty())
         return;
+    // A sample made elsewhere says itself whether it holds streamlines.
+    const bool streamlines = field.lines.front().count == kStreamlinePoints;
     environment_.colourMax = field.speedRange.max;
     environment_.colourMin = field.speedRange.min;
     const double scale = sceneScale(engine_.recordInUse, environment_);

@@ -40,3 +40,12 @@ void CMouseDevice::poll()
         pointer_->setButtons(left ? CPointer::kPrimaryButton : 0u);
     }
 }
+
+void CMouseDevice::reset()
+{
+    translation_ = Vector3{};
+    rotation_ = Matrix4{};
+    haveLast_ = false;
+    if (pointer_)
+        pointer_->setPose(rotation_);
+}

@@ -41,6 +41,9 @@ public:
     CPointer* pointer() const { return pointer_; }
 
     void poll();
+    // Back to the start: no translation, no rotation, and the next poll only
+    // takes the cursor position. The attached pointer goes to the origin.
+    void reset();
 
     const Vector3& translation() const { return translation_; }
     const Matrix4& rotation() const { return rotation_; }
