@@ -9,6 +9,7 @@
 //
 // With ATTRAVA_SCREENSHOT_DIR set to a folder, the screen is saved there at
 // each window for a look by eye.
+#include "document/view_layout.h"
 #include "plots/colour_bar_window.h"
 #include "plots/equation_window.h"
 #include "plots/job_strip.h"
@@ -208,6 +209,11 @@ private slots:
             QVERIFY(window);
             QCOMPARE(window->windowTitle(),
                      QStringLiteral("リアプノフスペクトラム View-%1").arg(v + 1));
+            // Over its own view, not over the other views' windows.
+            const QPoint centre = app_->view().mapFromGlobal(window->geometry().center());
+            QCOMPARE(viewIndexAt(4, centre.x(), centre.y(), app_->view().width(),
+                                 app_->view().height()),
+                     v);
             QTRY_VERIFY_WITH_TIMEOUT(!window->valueText(0).isEmpty(), 30000);
         }
         saveScreenShot(QStringLiteral("spectrum-four-views"));
