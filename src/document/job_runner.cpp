@@ -8,6 +8,8 @@ struct JobRunner::Entry {
     std::atomic<int> percent{0};
     // Set on the user-interface thread when the job is asked to stop.
     std::optional<JobStatus> stopReason;
+    // Set on the user-interface thread by showProgressInWindow.
+    bool shownInWindow = false;
     std::jthread thread;
 
     void stop(JobStatus reason)
@@ -96,11 +98,17 @@ std::optional<int> JobRunner::percent(int view, JobKind kind) const
     return std::nullopt;
 }
 
+void JobRunner::showProgressInWindow(int view, JobKind kind)
+{
+    if (Entry* entry = activeEntry(view, kind))
+        entry->shownInWindow = true;
+}
+
 std::optional<int> JobRunner::overallPercent() const
 {
     std::optional<int> lowest;
     for (const auto& entry : entries_) {
-        if (entry->stopReason)
+        if (entry->stopReason || entry->shownInWindow)
             continue;
         const int percent = entry->percent.load(std::memory_order_relaxed);
         lowest = lowest ? std::min(*lowest, percent) : percent;

@@ -71,7 +71,12 @@ public:
     // The active job's progress in whole per cent (0..100, never going
     // back); empty without an active job.
     std::optional<int> percent(int view, JobKind kind) const;
-    // The smallest progress over all active jobs; empty when none is active.
+    // The active job of that view and kind has its progress shown by the
+    // window that asked for it, so overallPercent leaves it out: no job's
+    // progress is shown twice.
+    void showProgressInWindow(int view, JobKind kind);
+    // The smallest progress over the active jobs whose progress no window of
+    // their own shows; empty when there are none.
     std::optional<int> overallPercent() const;
 
     // On the user-interface thread: runs the finish steps of the jobs whose

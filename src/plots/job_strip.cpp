@@ -2,9 +2,10 @@
 
 #include "document/user_document.h"
 
-#include <QVBoxLayout>
+#include <QHideEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -37,9 +38,19 @@ void CJobStrip::follow(JobKind kind)
         stop();
         return;
     }
+    document_.jobs.showProgressInWindow(view_, kind_);
     bar_->setValue(0);
     show();
     poll_.start();
+}
+
+void CJobStrip::hideEvent(QHideEvent* event)
+{
+    // A minimised window is still there; a hidden or replaced one is not.
+    // The strip hides itself only once its job is no longer active.
+    if (!event->spontaneous())
+        document_.jobs.cancel(view_, kind_);
+    QWidget::hideEvent(event);
 }
 
 void CJobStrip::stop()

@@ -30,8 +30,8 @@ QString exponentText(double value)
 
 CLyapunovValueWindow::CLyapunovValueWindow(const WindowLinks& links, QWidget* owner,
                                            const std::vector<Row>& rows, int shownRows,
-                                           JobKind kind)
-    : QDialog(owner), links_(links), kind_(kind), shownRows_(shownRows)
+                                           JobKind kind, ValueTexts texts)
+    : QDialog(owner), links_(links), kind_(kind), texts_(texts), shownRows_(shownRows)
 {
     const int labelWidth = rows.size() > 1 ? 20 : 110;
     for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -87,7 +87,7 @@ void CLyapunovValueWindow::fill()
                 return;
             window->strip_->stop();
             window->showValues(outcome.status == JobStatus::Finished && outcome.exists
-                                   ? window->valueTexts(outcome)
+                                   ? window->texts_(outcome, window->links_.engine)
                                    : QStringList());
         },
         kind_);
@@ -132,10 +132,24 @@ int shownVariables(const WindowLinks& links)
     return std::clamp(links.engine.recordInUse.Dimension, 1, kMaxVariables);
 }
 
+QStringList exponentTexts(const SpectrumOutcome& outcome, const DynamicsEngine& /*engine*/)
+{
+    QStringList texts;
+    for (int k = 0; k < kMaxVariables; ++k)
+        texts.append(exponentText(outcome.spectrum[k]));
+    return texts;
+}
+
+QStringList dimensionTexts(const SpectrumOutcome& outcome, const DynamicsEngine& engine)
+{
+    return {exponentText(kaplanYorkeDimension(outcome.spectrum, engine.recordInUse.Dimension))};
+}
+
 }  // namespace
 
 CSpectrumWindow::CSpectrumWindow(const WindowLinks& links, QWidget* owner)
-    : CLyapunovValueWindow(links, owner, variableRows(), shownVariables(links), JobKind::Spectrum)
+    : CLyapunovValueWindow(links, owner, variableRows(), shownVariables(links), JobKind::Spectrum,
+                           &exponentTexts)
 {
     fill();
 }
@@ -146,17 +160,9 @@ QString CSpectrumWindow::titleFor(std::optional<int> viewNumber)
                           viewNumber);
 }
 
-QStringList CSpectrumWindow::valueTexts(const SpectrumOutcome& outcome) const
-{
-    QStringList texts;
-    for (int k = 0; k < kMaxVariables; ++k)
-        texts.append(exponentText(outcome.spectrum[k]));
-    return texts;
-}
-
 CDimensionWindow::CDimensionWindow(const WindowLinks& links, QWidget* owner)
     : CLyapunovValueWindow(links, owner, {{tr("リアプノフ次元 DL"), QStringLiteral("DL")}}, 1,
-                           JobKind::Dimension)
+                           JobKind::Dimension, &dimensionTexts)
 {
     fill();
 }
@@ -164,10 +170,4 @@ CDimensionWindow::CDimensionWindow(const WindowLinks& links, QWidget* owner)
 QString CDimensionWindow::titleFor(std::optional<int> viewNumber)
 {
     return windowTitleFor(tr("リアプノフ次元 DL"), tr("リアプノフ次元 DL View-%1"), viewNumber);
-}
-
-QStringList CDimensionWindow::valueTexts(const SpectrumOutcome& outcome) const
-{
-    return {exponentText(
-        kaplanYorkeDimension(outcome.spectrum, links_.engine.recordInUse.Dimension))};
 }

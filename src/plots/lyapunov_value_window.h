@@ -18,6 +18,7 @@
 #include <vector>
 
 class CJobStrip;
+class DynamicsEngine;
 class QLabel;
 class QPushButton;
 struct SpectrumOutcome;
@@ -44,19 +45,20 @@ public:
     };
 
 protected:
+    // The value texts of the rows for a finished, existing spectrum of the
+    // engine's model.
+    using ValueTexts = QStringList (*)(const SpectrumOutcome&, const DynamicsEngine&);
     // rows: every row the window has; shownRows of them are visible. kind:
     // the job kind the window's spectrum runs as.
     CLyapunovValueWindow(const WindowLinks& links, QWidget* owner, const std::vector<Row>& rows,
-                         int shownRows, JobKind kind);
-    // The value texts of the rows for a finished, existing spectrum.
-    virtual QStringList valueTexts(const SpectrumOutcome& outcome) const = 0;
-
-    const WindowLinks links_;
+                         int shownRows, JobKind kind, ValueTexts texts);
 
 private:
     void showValues(const QStringList& texts);
 
+    const WindowLinks links_;
     JobKind kind_;
+    ValueTexts texts_;
     int shownRows_;
     std::vector<QString> copyNames_;
     std::vector<QLabel*> values_;
@@ -71,9 +73,6 @@ class CSpectrumWindow : public CLyapunovValueWindow {
 public:
     CSpectrumWindow(const WindowLinks& links, QWidget* owner);
     static QString titleFor(std::optional<int> viewNumber);
-
-protected:
-    QStringList valueTexts(const SpectrumOutcome& outcome) const override;
 };
 
 // "リアプノフ次元 DL": the Lyapunov (Kaplan-Yorke) dimension of the spectrum.
@@ -82,7 +81,4 @@ class CDimensionWindow : public CLyapunovValueWindow {
 public:
     CDimensionWindow(const WindowLinks& links, QWidget* owner);
     static QString titleFor(std::optional<int> viewNumber);
-
-protected:
-    QStringList valueTexts(const SpectrumOutcome& outcome) const override;
 };

@@ -25,16 +25,33 @@ const QColor kExponentColours[kMaxVariables] = {
     QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 255, 0),
 };
 
-std::array<QString, 3> valueLabels(double low, double high)
+// The bounds and columns of a plot of `count` points between low and high.
+struct ResponseAxes {
+    double low = 0.0;
+    double high = 0.0;
+    long count = 0;
+    std::vector<std::size_t> entries;
+};
+
+ResponseAxes responseAxes(const DynamicsEngine& engine, double low, double high, int count)
 {
-    const std::array<double, 3> values = valueLabelValues(low, high);
-    return {valueLabelText(values[0]), valueLabelText(values[1]), valueLabelText(values[2])};
+    const long points = std::max(count, 0);
+    return {low, high, points,
+            orbitColumnEntries(engine, static_cast<std::size_t>(points), kResponseColumns)};
 }
 
-std::array<QString, 3> pointLabels(long count)
+// A plot without lines, with the value labels of the bounds and the point
+// labels of the count.
+ResponsePlot labelledPlot(const ResponseAxes& axes)
 {
-    const std::array<long, 3> values = pointLabelValues(count);
-    return {pointLabelText(values[0]), pointLabelText(values[1]), pointLabelText(values[2])};
+    const std::array<double, 3> values = valueLabelValues(axes.low, axes.high);
+    const std::array<long, 3> points = pointLabelValues(axes.count);
+    ResponsePlot plot;
+    for (std::size_t k = 0; k < 3; ++k) {
+        plot.valueLabels[k] = valueLabelText(values[k]);
+        plot.pointLabels[k] = pointLabelText(points[k]);
+    }
+    return plot;
 }
 
 PlotPolyline horizontalLine(int y, int right)
@@ -46,43 +63,35 @@ PlotPolyline horizontalLine(int y, int right)
 
 ResponsePlot spectrumResponsePlot(const DynamicsEngine& engine)
 {
-    const double low = engine.spectrumResponseMin;
-    const double high = engine.spectrumResponseMax;
-    const long count = std::max(engine.recordInUse.validPointCount, 0);
-    const std::vector<std::size_t> entries =
-        orbitColumnEntries(engine, static_cast<std::size_t>(count), kResponseColumns);
-    ResponsePlot plot;
+    const ResponseAxes axes = responseAxes(engine, engine.spectrumResponseMin,
+                                           engine.spectrumResponseMax,
+                                           engine.recordInUse.validPointCount);
+    ResponsePlot plot = labelledPlot(axes);
     const int n = std::min(std::clamp(engine.recordInUse.Dimension, 1, kMaxVariables),
                            static_cast<int>(engine.spectrumResponse.size()));
     for (int k = 0; k < n; ++k)
         plot.picture.lines.push_back(
             {kExponentColours[k], columnPolyline(engine.spectrumResponse[static_cast<std::size_t>(k)],
-                                                 entries, low, high, kResponseScale)});
+                                                 axes.entries, axes.low, axes.high, kResponseScale)});
     plot.picture.lines.push_back(
-        horizontalLine(valueToPixel(0.0, low, high, kResponseScale), kZeroLineEnd));
-    plot.valueLabels = valueLabels(low, high);
-    plot.pointLabels = pointLabels(count);
+        horizontalLine(valueToPixel(0.0, axes.low, axes.high, kResponseScale), kZeroLineEnd));
     return plot;
 }
 
 ResponsePlot dimensionResponsePlot(const DynamicsEngine& engine)
 {
-    const double low = engine.dimensionResponseMin;
-    const double high = engine.dimensionResponseMax;
-    const long count = std::max(engine.recordInUse.Sampling_Point, 0);
-    const std::vector<std::size_t> entries =
-        orbitColumnEntries(engine, static_cast<std::size_t>(count), kResponseColumns);
-    ResponsePlot plot;
+    const ResponseAxes axes = responseAxes(engine, engine.dimensionResponseMin,
+                                           engine.dimensionResponseMax,
+                                           engine.recordInUse.Sampling_Point);
+    ResponsePlot plot = labelledPlot(axes);
     plot.picture.lines.push_back(
         {QColor(255, 0, 0),
-         columnPolyline(engine.dimensionResponse, entries, low, high, kResponseScale)});
+         columnPolyline(engine.dimensionResponse, axes.entries, axes.low, axes.high, kResponseScale)});
     for (int d = 0; d <= 4; ++d) {
-        const int y = valueToPixel(d, low, high, kResponseScale);
+        const int y = valueToPixel(d, axes.low, axes.high, kResponseScale);
         if (y >= 1 && y < kResponseScale.height)
             plot.picture.lines.push_back(horizontalLine(y, kGridLineEnd));
     }
-    plot.valueLabels = valueLabels(low, high);
-    plot.pointLabels = pointLabels(count);
     return plot;
 }
 

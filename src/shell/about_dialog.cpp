@@ -27,7 +27,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, QUrl page, LinkOpener opener)
     : QDialog(parent), page_(page.isEmpty() ? programWebPage() : std::move(page)),
       opener_(opener ? std::move(opener) : LinkOpener([](const QUrl& url) { QDesktopServices::openUrl(url); }))
 {
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(tr("バージョン情報"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(programIcon().pixmap(32, 32));
@@ -48,8 +48,8 @@ CAboutDlg::CAboutDlg(QWidget* parent, QUrl page, LinkOpener opener)
     grid->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
     grid->addWidget(new QLabel(versionText, this), 0, 1);
     grid->addWidget(link_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("連続力学系のアトラクタを描き、解析する実験室"), this), 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Attrava 開発グループ"), this), 3, 1);
+    grid->addWidget(new QLabel(tr("連続力学系のアトラクタを描き、解析する実験室"), this), 2, 1);
+    grid->addWidget(new QLabel(tr("Attrava 開発グループ"), this), 3, 1);
     grid->addWidget(new QLabel(QStringLiteral("2024"), this), 4, 1);
     grid->addWidget(buttons, 0, 2, 2, 1, Qt::AlignTop);
 }

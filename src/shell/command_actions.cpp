@@ -3,6 +3,7 @@
 #include "shell/shell_resources.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -17,6 +18,12 @@ int commandIdOf(const QAction* action)
     return id.isValid() ? id.toInt() : 0;
 }
 
+// A text of the command table in the user's language.
+QString translated(const std::string& source)
+{
+    return QCoreApplication::translate(kCommandTextContext, source.c_str());
+}
+
 }  // namespace
 
 CommandActions::CommandActions(CommandRouter& router, QObject* parent)
@@ -29,7 +36,7 @@ QAction* CommandActions::action(int id)
     if (const auto found = shared_.find(id); found != shared_.end())
         return found->second;
     const CommandInfo* info = findCommand(id);
-    QAction* created = createAction(id, info ? QString::fromStdString(info->menuText) : QString());
+    QAction* created = createAction(id, info ? translated(info->menuText) : QString());
     const QPixmap image = toolbarPixmap(id);
     if (!image.isNull()) {
         created->setIcon(QIcon(image));
@@ -45,8 +52,11 @@ QAction* CommandActions::createAction(int id, const QString& text)
     auto* created = new QAction(text, this);
     created->setProperty(commandIdProperty, id);
     if (const CommandInfo* info = findCommand(id)) {
-        created->setStatusTip(QString::fromStdString(statusBarPart(info->statusText)));
-        const std::string tip = tooltipPart(info->statusText);
+        // The whole entry is one text to translate; its two parts are split
+        // from the translation.
+        const std::string status = translated(info->statusText).toStdString();
+        created->setStatusTip(QString::fromStdString(statusBarPart(status)));
+        const std::string tip = tooltipPart(status);
         if (!tip.empty())
             created->setToolTip(QString::fromStdString(tip));
         if (!info->shortcut.empty())
@@ -62,7 +72,7 @@ QAction* CommandActions::createAction(int id, const QString& text)
 void CommandActions::fillMenuBar(QMenuBar* bar, const std::vector<MenuEntry>& layout)
 {
     for (const MenuEntry& entry : layout) {
-        QMenu* menu = bar->addMenu(QString::fromStdString(entry.text));
+        QMenu* menu = bar->addMenu(translated(entry.text));
         fillMenu(menu, entry.children);
     }
 }
@@ -83,12 +93,12 @@ void CommandActions::fillMenu(QMenu* menu, const std::vector<MenuEntry>& entries
             menu->addSeparator();
             break;
         case MenuEntry::Kind::Popup:
-            fillMenu(menu->addMenu(QString::fromStdString(entry.text)), entry.children);
+            fillMenu(menu->addMenu(translated(entry.text)), entry.children);
             break;
         case MenuEntry::Kind::Command:
             menu->addAction(entry.text.empty()
                                 ? action(entry.id)
-                                : createAction(entry.id, QString::fromStdString(entry.text)));
+                                : createAction(entry.id, translated(entry.text)));
             break;
         }
     }

@@ -2,6 +2,8 @@
 
 #include "shell/command_ids.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 
 namespace {
@@ -26,65 +28,82 @@ MenuEntry separator()
 std::vector<CommandInfo> buildCommandTable()
 {
     std::vector<CommandInfo> table = {
-        {ModelAnalysis, "数理モデル解析", ""},
+        {ModelAnalysis, QT_TRANSLATE_NOOP("CommandTable", "数理モデル解析"), ""},
         {ModelAnalysisSingleView, "", ""},
-        {SeriesAnalysis, "時系列データ解析", ""},
+        {SeriesAnalysis, QT_TRANSLATE_NOOP("CommandTable", "時系列データ解析"), ""},
         {SeriesAnalysisSingleView, "", ""},
-        {AppExit, "アプリケーションの終了(&X)", ""},
-        {SaveViewImage, "画像を保存…", "表示中の画面を PNG 画像に保存\n画像を保存", "Ctrl+S"},
+        {AppExit, QT_TRANSLATE_NOOP("CommandTable", "アプリケーションの終了(&X)"), ""},
+        {SaveViewImage, QT_TRANSLATE_NOOP("CommandTable", "画像を保存…"),
+         QT_TRANSLATE_NOOP("CommandTable", "表示中の画面を PNG 画像に保存\n画像を保存"), "Ctrl+S"},
 
-        {AttractorStructure, "アトラクタ構造", "アトラクタ構造の提示\nアトラクタ構造の提示"},
-        {VelocityDistribution, "速度分布", "速度分布の提示\n速度分布の提示"},
-        {LocalLyapunov, "局所的リアプノフ指数分布", "局所的リアプノフ指数の提示\n局所的リアプノフ指数の提示"},
-        {VectorField, "相空間のベクトル場", "速度ベクトル場の提示\n速度ベクトル場の提示"},
-        {TranslateRotate, "移動・回転", "ポインタによるオブジェクトの移動と回転\n移動・回転"},
-        {AssignInitialValue, "初期値の入力", "ポインタを用いた初期値の入力\n初期値入力"},
-        {LocalInformation, "ベクトル場の局所情報提示", "ベクトル場の局所的情報提示\nベクトル場の局所的情報提示"},
+        {AttractorStructure, QT_TRANSLATE_NOOP("CommandTable", "アトラクタ構造"),
+         QT_TRANSLATE_NOOP("CommandTable", "アトラクタ構造の提示\nアトラクタ構造の提示")},
+        {VelocityDistribution, QT_TRANSLATE_NOOP("CommandTable", "速度分布"),
+         QT_TRANSLATE_NOOP("CommandTable", "速度分布の提示\n速度分布の提示")},
+        {LocalLyapunov, QT_TRANSLATE_NOOP("CommandTable", "局所的リアプノフ指数分布"),
+         QT_TRANSLATE_NOOP("CommandTable", "局所的リアプノフ指数の提示\n局所的リアプノフ指数の提示")},
+        {VectorField, QT_TRANSLATE_NOOP("CommandTable", "相空間のベクトル場"),
+         QT_TRANSLATE_NOOP("CommandTable", "速度ベクトル場の提示\n速度ベクトル場の提示")},
+        {TranslateRotate, QT_TRANSLATE_NOOP("CommandTable", "移動・回転"),
+         QT_TRANSLATE_NOOP("CommandTable", "ポインタによるオブジェクトの移動と回転\n移動・回転")},
+        {AssignInitialValue, QT_TRANSLATE_NOOP("CommandTable", "初期値の入力"),
+         QT_TRANSLATE_NOOP("CommandTable", "ポインタを用いた初期値の入力\n初期値入力")},
+        {LocalInformation, QT_TRANSLATE_NOOP("CommandTable", "ベクトル場の局所情報提示"),
+         QT_TRANSLATE_NOOP("CommandTable", "ベクトル場の局所的情報提示\nベクトル場の局所的情報提示")},
 
-        {SamplingSetting, "サンプリング・初期値の設定", ""},
-        {ParameterSetting, "パラメータの設定", ""},
-        {LyapunovSpectrum, "リアプノフスペクトラム", ""},
-        {SpectrumResponse, "リアプノフスペクトラムの時間推移", ""},
-        {LyapunovDimension, "リアプノフ次元DL", ""},
-        {DimensionResponse, "リアプノフ次元の時間推移", ""},
-        {RecurrencePlot, "リカレンスプロット", ""},
-        {EquationDisplay, "数理モデルの方程式の提示", ""},
-        {SeriesDisplay, "時系列データの提示", ""},
-        {ColourBar, "カラーバーの提示", ""},
-        {ReconstructionSetting, "再構成次元、遅れ時間の設定", ""},
-        {AnalysisSeriesDisplay, "解析時系列データの提示", ""},
+        {SamplingSetting, QT_TRANSLATE_NOOP("CommandTable", "サンプリング・初期値の設定"), ""},
+        {ParameterSetting, QT_TRANSLATE_NOOP("CommandTable", "パラメータの設定"), ""},
+        {LyapunovSpectrum, QT_TRANSLATE_NOOP("CommandTable", "リアプノフスペクトラム"), ""},
+        {SpectrumResponse, QT_TRANSLATE_NOOP("CommandTable", "リアプノフスペクトラムの時間推移"), ""},
+        {LyapunovDimension, QT_TRANSLATE_NOOP("CommandTable", "リアプノフ次元DL"), ""},
+        {DimensionResponse, QT_TRANSLATE_NOOP("CommandTable", "リアプノフ次元の時間推移"), ""},
+        {RecurrencePlot, QT_TRANSLATE_NOOP("CommandTable", "リカレンスプロット"), ""},
+        {EquationDisplay, QT_TRANSLATE_NOOP("CommandTable", "数理モデルの方程式の提示"), ""},
+        {SeriesDisplay, QT_TRANSLATE_NOOP("CommandTable", "時系列データの提示"), ""},
+        {ColourBar, QT_TRANSLATE_NOOP("CommandTable", "カラーバーの提示"), ""},
+        {ReconstructionSetting, QT_TRANSLATE_NOOP("CommandTable", "再構成次元、遅れ時間の設定"), ""},
+        {AnalysisSeriesDisplay, QT_TRANSLATE_NOOP("CommandTable", "解析時系列データの提示"), ""},
 
-        {DefaultParameters, "デフォルトパラメータの設定", ""},
-        {EnvironmentSetting, "環境設定", ""},
-        {DeviceMouse, "&Mouse", ""},
-        {DevicePhantom, "&PHANToM(TM)", ""},
-        {DeviceSpidar, "&SPIDAR G", ""},
-        {DisplayNormal, "通常モード", "CRTディスプレイを使用する"},
-        {DisplayUpDown, "上下２分割（立体視用）", "液晶シャッター眼鏡(CrystalEyes)を使用する"},
-        {DisplayLeftRight, "左右２分割（立体視用）", "HeadMountDisplayを使用する"},
-        {StereoGap, "上下ビュー間の隙間、視差設定", ""},
-        {OneView, "1 View", "Viewの選択ボタン・シングルView\nシングルView"},
-        {TwoViews, "2 View", "Viewの選択ボタン・ツインView\nツインView"},
-        {FourViews, "4 View", "Viewの選択ボタン・４View\n４View"},
-        {NineViews, "9 View", "Viewの選択ボタン・９View\n９View"},
-        {AllViews, "ALL View", "全てのViewを操作する場合のボタン\n全てのViewをアクティブ"},
+        {DefaultParameters, QT_TRANSLATE_NOOP("CommandTable", "デフォルトパラメータの設定"), ""},
+        {EnvironmentSetting, QT_TRANSLATE_NOOP("CommandTable", "環境設定"), ""},
+        {DeviceMouse, QT_TRANSLATE_NOOP("CommandTable", "&Mouse"), ""},
+        {DevicePhantom, QT_TRANSLATE_NOOP("CommandTable", "&PHANToM(TM)"), ""},
+        {DeviceSpidar, QT_TRANSLATE_NOOP("CommandTable", "&SPIDAR G"), ""},
+        {DisplayNormal, QT_TRANSLATE_NOOP("CommandTable", "通常モード"),
+         QT_TRANSLATE_NOOP("CommandTable", "CRTディスプレイを使用する")},
+        {DisplayUpDown, QT_TRANSLATE_NOOP("CommandTable", "上下２分割（立体視用）"),
+         QT_TRANSLATE_NOOP("CommandTable", "液晶シャッター眼鏡(CrystalEyes)を使用する")},
+        {DisplayLeftRight, QT_TRANSLATE_NOOP("CommandTable", "左右２分割（立体視用）"),
+         QT_TRANSLATE_NOOP("CommandTable", "HeadMountDisplayを使用する")},
+        {StereoGap, QT_TRANSLATE_NOOP("CommandTable", "上下ビュー間の隙間、視差設定"), ""},
+        {OneView, QT_TRANSLATE_NOOP("CommandTable", "1 View"),
+         QT_TRANSLATE_NOOP("CommandTable", "Viewの選択ボタン・シングルView\nシングルView")},
+        {TwoViews, QT_TRANSLATE_NOOP("CommandTable", "2 View"),
+         QT_TRANSLATE_NOOP("CommandTable", "Viewの選択ボタン・ツインView\nツインView")},
+        {FourViews, QT_TRANSLATE_NOOP("CommandTable", "4 View"),
+         QT_TRANSLATE_NOOP("CommandTable", "Viewの選択ボタン・４View\n４View")},
+        {NineViews, QT_TRANSLATE_NOOP("CommandTable", "9 View"),
+         QT_TRANSLATE_NOOP("CommandTable", "Viewの選択ボタン・９View\n９View")},
+        {AllViews, QT_TRANSLATE_NOOP("CommandTable", "ALL View"),
+         QT_TRANSLATE_NOOP("CommandTable", "全てのViewを操作する場合のボタン\n全てのViewをアクティブ")},
     };
-    // The scale items carry their own text as status text and tooltip.
     for (const ScaleCommand& scale : scaleCommands())
-        table.push_back({scale.id, scale.menuText, std::string(scale.menuText) + "\n" + scale.menuText});
+        table.push_back({scale.id, scale.menuText, scale.statusText});
     table.insert(table.end(), {
-        {ScaleFree, "x Free", ""},
-        {ScaleAuto, "x Auto", ""},
-        {AxisDisplay, "座標軸の提示", "座標軸の提示\n座標軸の提示"},
-        {PositionReset, "提示位置リセット", "オブジェクト位置リセット\nオブジェクト位置リセット"},
-        {AppAbout, "バージョン情報", ""},
+        {ScaleFree, QT_TRANSLATE_NOOP("CommandTable", "x Free"), ""},
+        {ScaleAuto, QT_TRANSLATE_NOOP("CommandTable", "x Auto"), ""},
+        {AxisDisplay, QT_TRANSLATE_NOOP("CommandTable", "座標軸の提示"),
+         QT_TRANSLATE_NOOP("CommandTable", "座標軸の提示\n座標軸の提示")},
+        {PositionReset, QT_TRANSLATE_NOOP("CommandTable", "提示位置リセット"),
+         QT_TRANSLATE_NOOP("CommandTable", "オブジェクト位置リセット\nオブジェクト位置リセット")},
+        {AppAbout, QT_TRANSLATE_NOOP("CommandTable", "バージョン情報"), ""},
     });
     return table;
 }
 
 MenuEntry presentationMenu()
 {
-    return popup("提示モード(&V)", {
+    return popup(QT_TRANSLATE_NOOP("CommandTable", "提示モード(&V)"), {
         command(AttractorStructure), command(VelocityDistribution), command(LocalLyapunov),
         command(VectorField), separator(),
         command(TranslateRotate), command(AssignInitialValue), command(LocalInformation),
@@ -93,7 +112,7 @@ MenuEntry presentationMenu()
 
 MenuEntry toolMenu()
 {
-    return popup("ツール(&T)", {
+    return popup(QT_TRANSLATE_NOOP("CommandTable", "ツール(&T)"), {
         command(SamplingSetting), command(ParameterSetting), command(LyapunovSpectrum),
         command(SpectrumResponse), command(LyapunovDimension), command(DimensionResponse),
         command(RecurrencePlot), command(EquationDisplay), command(SeriesDisplay),
@@ -103,21 +122,21 @@ MenuEntry toolMenu()
 
 MenuEntry deviceMenu(std::string phantomText = {})
 {
-    return popup("入出力インターフェース", {
+    return popup(QT_TRANSLATE_NOOP("CommandTable", "入出力インターフェース"), {
         command(DeviceMouse), command(DevicePhantom, phantomText), command(DeviceSpidar),
     });
 }
 
 MenuEntry displayMenu()
 {
-    return popup("ディスプレイ設定", {
+    return popup(QT_TRANSLATE_NOOP("CommandTable", "ディスプレイ設定"), {
         command(DisplayNormal), command(DisplayUpDown), command(DisplayLeftRight),
     });
 }
 
 MenuEntry multiViewMenu()
 {
-    return popup("マルチビューモード", {
+    return popup(QT_TRANSLATE_NOOP("CommandTable", "マルチビューモード"), {
         command(OneView), command(TwoViews), command(FourViews), command(NineViews),
         separator(), command(AllViews),
     });
@@ -131,12 +150,12 @@ MenuEntry scaleMenu()
     items.push_back(separator());
     items.push_back(command(ScaleFree));
     items.push_back(command(ScaleAuto));
-    return popup("スケール", std::move(items));
+    return popup(QT_TRANSLATE_NOOP("CommandTable", "スケール"), std::move(items));
 }
 
 MenuEntry helpMenu()
 {
-    return popup("ヘルプ(&H)", {command(AppAbout)});
+    return popup(QT_TRANSLATE_NOOP("CommandTable", "ヘルプ(&H)"), {command(AppAbout)});
 }
 
 }  // namespace
@@ -144,17 +163,28 @@ MenuEntry helpMenu()
 const std::array<ScaleCommand, 11>& scaleCommands()
 {
     static const std::array<ScaleCommand, 11> scales = {{
-        {33792, "x 100", 100},
-        {33793, "x 50", 50},
-        {33794, "x 10", 10},
-        {33795, "x 5", 5},
-        {33796, "x 1", 1},
-        {33797, "x 0.5", 0.5},
-        {33798, "x 0.1", 0.1},
-        {33799, "x 0.05", 0.05},
-        {33800, "x 0.01", 0.01},
-        {33827, "x 0.005", 0.005},
-        {33883, "x 0.001", 0.001},
+        {33792, QT_TRANSLATE_NOOP("CommandTable", "x 100"),
+         QT_TRANSLATE_NOOP("CommandTable", "x 100\nx 100"), 100},
+        {33793, QT_TRANSLATE_NOOP("CommandTable", "x 50"),
+         QT_TRANSLATE_NOOP("CommandTable", "x 50\nx 50"), 50},
+        {33794, QT_TRANSLATE_NOOP("CommandTable", "x 10"),
+         QT_TRANSLATE_NOOP("CommandTable", "x 10\nx 10"), 10},
+        {33795, QT_TRANSLATE_NOOP("CommandTable", "x 5"),
+         QT_TRANSLATE_NOOP("CommandTable", "x 5\nx 5"), 5},
+        {33796, QT_TRANSLATE_NOOP("CommandTable", "x 1"),
+         QT_TRANSLATE_NOOP("CommandTable", "x 1\nx 1"), 1},
+        {33797, QT_TRANSLATE_NOOP("CommandTable", "x 0.5"),
+         QT_TRANSLATE_NOOP("CommandTable", "x 0.5\nx 0.5"), 0.5},
+        {33798, QT_TRANSLATE_NOOP("CommandTable", "x 0.1"),
+         QT_TRANSLATE_NOOP("CommandTable", "x 0.1\nx 0.1"), 0.1},
+        {33799, QT_TRANSLATE_NOOP("CommandTable", "x 0.05"),
+         QT_TRANSLATE_NOOP("CommandTable", "x 0.05\nx 0.05"), 0.05},
+        {33800, QT_TRANSLATE_NOOP("CommandTable", "x 0.01"),
+         QT_TRANSLATE_NOOP("CommandTable", "x 0.01\nx 0.01"), 0.01},
+        {33827, QT_TRANSLATE_NOOP("CommandTable", "x 0.005"),
+         QT_TRANSLATE_NOOP("CommandTable", "x 0.005\nx 0.005"), 0.005},
+        {33883, QT_TRANSLATE_NOOP("CommandTable", "x 0.001"),
+         QT_TRANSLATE_NOOP("CommandTable", "x 0.001\nx 0.001"), 0.001},
     }};
     return scales;
 }
@@ -176,13 +206,13 @@ const CommandInfo* findCommand(int id)
 const std::vector<MenuEntry>& mainMenuLayout()
 {
     static const std::vector<MenuEntry> layout = {
-        popup("メニュー(&M)", {
+        popup(QT_TRANSLATE_NOOP("CommandTable", "メニュー(&M)"), {
             command(ModelAnalysis), command(SeriesAnalysis), separator(), command(SaveViewImage),
             separator(), command(AppExit),
         }),
         presentationMenu(),
         toolMenu(),
-        popup("オプション(&O)", {
+        popup(QT_TRANSLATE_NOOP("CommandTable", "オプション(&O)"), {
             command(DefaultParameters), command(EnvironmentSetting), separator(),
             deviceMenu(), displayMenu(), multiViewMenu(), scaleMenu(), separator(),
             command(AxisDisplay), command(PositionReset),
@@ -195,17 +225,19 @@ const std::vector<MenuEntry>& mainMenuLayout()
 const std::vector<MenuEntry>& contextMenuLayout()
 {
     static const std::vector<MenuEntry> layout = {
-        popup("メニュー(&M)", {command(ModelAnalysis), command(SeriesAnalysis), separator(),
-                               command(SaveViewImage)}),
+        popup(QT_TRANSLATE_NOOP("CommandTable", "メニュー(&M)"), {
+            command(ModelAnalysis), command(SeriesAnalysis), separator(), command(SaveViewImage),
+        }),
         presentationMenu(),
         toolMenu(),
-        popup("オプション(&O)", {
+        popup(QT_TRANSLATE_NOOP("CommandTable", "オプション(&O)"), {
             command(DefaultParameters), command(EnvironmentSetting), separator(),
             multiViewMenu(), scaleMenu(), separator(),
             command(AxisDisplay), command(PositionReset),
         }),
-        popup("デバイス(&D)", {
-            deviceMenu("&PHANToM"), displayMenu(), separator(), command(StereoGap),
+        popup(QT_TRANSLATE_NOOP("CommandTable", "デバイス(&D)"), {
+            deviceMenu(QT_TRANSLATE_NOOP("CommandTable", "&PHANToM")), displayMenu(), separator(),
+            command(StereoGap),
         }),
         helpMenu(),
         separator(),

@@ -1,12 +1,17 @@
 // The program's command table: every command with its id, menu text and
 // status-bar/tooltip text, the layout of the main menu bar and of the view's
 // context menu, and the toolbar's button order. Plain data; the Qt menus and
-// the toolbar are built from it by CommandActions.
+// the toolbar are built from it by CommandActions. The texts are the source
+// texts of the translation context kCommandTextContext: the translator's
+// tools read them from the table, and CommandActions translates them when it
+// builds the menus.
 #pragma once
 
 #include <array>
 #include <string>
 #include <vector>
+
+inline constexpr const char* kCommandTextContext = "CommandTable";
 
 // One command. `statusText` is the string-table entry: the part before "\n"
 // goes to the status bar, the part after it is the tooltip.
@@ -19,10 +24,12 @@ struct CommandInfo {
     std::string shortcut = {};
 };
 
-// One fixed magnification of the Scale menu.
+// One fixed magnification of the Scale menu, with its own text as status
+// text and tooltip.
 struct ScaleCommand {
     int id = 0;
     const char* menuText = "";
+    const char* statusText = "";
     double value = 0.0;
 };
 

@@ -16,23 +16,23 @@
 CGapParallaxDialog::CGapParallaxDialog(double crystalGap, double eyeOffset, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("CrystalEYES設定ダイアログ"));
+    setWindowTitle(tr("CrystalEYES設定ダイアログ"));
     gap_.value = crystalGap;
     gap_.maximum = maximumGap;
     parallax_.value = eyeOffset;
     parallax_.maximum = maximumParallax;
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(createGroup(gap_, QStringLiteral("上下View間の隙間設定"), QStringLiteral("30.0"),
+    layout->addWidget(createGroup(gap_, tr("上下View間の隙間設定"), QStringLiteral("30.0"),
                                   QStringLiteral("gap")));
-    layout->addWidget(createGroup(parallax_, QStringLiteral("両眼間の視差設定"), QStringLiteral("1.00"),
+    layout->addWidget(createGroup(parallax_, tr("両眼間の視差設定"), QStringLiteral("1.00"),
                                   QStringLiteral("parallax")));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* apply = buttons->addButton(QStringLiteral("適用"), QDialogButtonBox::ApplyRole);
+    QPushButton* apply = buttons->addButton(tr("適用"), QDialogButtonBox::ApplyRole);
     apply->setObjectName(QStringLiteral("applyButton"));
     buttons->addButton(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->addButton(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
+    buttons->addButton(QDialogButtonBox::Cancel)->setText(tr("ｷｬﾝｾﾙ"));
     connect(apply, &QPushButton::clicked, this, &CGapParallaxDialog::applyEdits);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -49,7 +49,7 @@ CMainFrame::CMainFrame(CommandRouter& router, DisplaySettings& display, Reporter
     actions_ = new CommandActions(router_, this);
     actions_->fillMenuBar(menuBar(), mainMenuLayout());
 
-    toolBar_ = new QToolBar(QStringLiteral("ツールバー"), this);
+    toolBar_ = new QToolBar(tr("ツールバー"), this);
     toolBar_->setObjectName(QStringLiteral("commandBar"));
     toolBar_->setIconSize(QSize(16, 15));
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);

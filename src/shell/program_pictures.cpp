@@ -1,6 +1,7 @@
 #include "shell/program_pictures.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -118,7 +119,8 @@ QPixmap drawSplashBitmap()
     painter.drawText(QPointF(28, 92), QStringLiteral("Attrava"));
     painter.setPen(QColor(190, 205, 235));
     painter.setFont(splashFont(15, false));
-    painter.drawText(QPointF(32, 124), QStringLiteral("連続力学系の実験室"));
+    painter.drawText(QPointF(32, 124),
+                     QCoreApplication::translate("ProgramPictures", "連続力学系の実験室"));
     painter.drawText(QPointF(32, 146), QStringLiteral("Dynamical Systems Laboratory"));
     painter.setPen(QColor(130, 150, 190));
     painter.setFont(splashFont(13, false));

@@ -1,5 +1,7 @@
 #include "shell/stereo_layout.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -50,8 +52,11 @@ StereoScreenRequest stereoScreenRequest(DisplayMode displayMode)
 std::string stereoFailureMessage(DisplayMode displayMode)
 {
     const StereoScreenRequest request = stereoScreenRequest(displayMode);
-    return "この機種では" + std::to_string(request.width) + " x " + std::to_string(request.height) +
-           " ハイカラー以上の解像度に変更できません。";
+    return QCoreApplication::translate("StereoLayout",
+                                       "この機種では%1 x %2 ハイカラー以上の解像度に変更できません。")
+        .arg(request.width)
+        .arg(request.height)
+        .toStdString();
 }
 
 std::vector<ScreenMode> stereoCandidates(DisplayMode displayMode,

@@ -3,6 +3,8 @@
 #include "dialogs/local_lyapunov_dialog.h"
 #include "dialogs/phase_space_dialog.h"
 #include "dialogs/sampling_dialog.h"
+#include "document/user_document.h"
+#include "document/view_layout.h"
 #include "plots/colour_bar_window.h"
 #include "plots/equation_window.h"
 #include "plots/lyapunov_value_window.h"
@@ -47,7 +49,19 @@ std::unique_ptr<AnalysisWindow> ViewWindowMaker::make(WindowKind kind, const Win
 {
     for (const WindowRow& row : kWindows) {
         if (row.kind == kind)
-            return row.make(links, owner_, QRect(view_->mapToGlobal(QPoint(0, 0)), view_->size()));
+            return row.make(links, owner_, viewArea(links));
     }
     return nullptr;
+}
+
+QRect ViewWindowMaker::viewArea(const WindowLinks& links) const
+{
+    const int width = view_->width();
+    const int height = view_->height();
+    QRect area = view_->rect();
+    // Viewports count y from the bottom.
+    if (const std::optional<Viewport> cell =
+            viewViewport(links.document.viewCount, links.view, width, height))
+        area = QRect(cell->x, height - cell->y - cell->height, cell->width, cell->height);
+    return QRect(view_->mapToGlobal(area.topLeft()), area.size());
 }

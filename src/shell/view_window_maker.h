@@ -5,6 +5,8 @@
 
 #include "document/analysis_window.h"
 
+#include <QRect>
+
 class QWidget;
 
 class ViewWindowMaker : public WindowMaker {
@@ -17,6 +19,10 @@ public:
     std::unique_ptr<AnalysisWindow> make(WindowKind kind, const WindowLinks& links) override;
 
 private:
+    // The rectangle of the links' view inside the GL view, in global
+    // coordinates; the whole GL view when the view is not shown.
+    QRect viewArea(const WindowLinks& links) const;
+
     QWidget* owner_;
     QWidget* view_;
 };

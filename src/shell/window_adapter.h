@@ -2,7 +2,9 @@
 // class. A window class W of a view takes the view's links and the main
 // window (which it stays above), shows the view's state again on refresh(),
 // and names its title for a view number (empty with one view); it may also
-// offer centreOn(rect) to be centred on the view when it opens. The adapter
+// offer centreOn(rect) to be centred on its view when it opens. A window
+// without it that has not placed itself is centred on its view, so the
+// windows of several views do not hide one another. The adapter
 // owns the widget: closing hides it and deletes it once the event loop is
 // back, since a command may close a window from inside one of its signals.
 #pragma once
@@ -28,7 +30,7 @@ concept ViewWindowClass = std::derived_from<W, QWidget> &&
 template <ViewWindowClass W>
 class WindowAdapter final : public AnalysisWindow {
 public:
-    // Makes the window for the view and shows it; viewArea is the GL view's
+    // Makes the window for the view and shows it; viewArea is the view's
     // rectangle in global coordinates.
     WindowAdapter(const WindowLinks& links, QWidget* owner, const QRect& viewArea)
         : widget_(new W(links, owner))
@@ -36,6 +38,8 @@ public:
         widget_->setWindowTitle(W::titleFor(links.titleNumber));
         if constexpr (requires(W& w) { w.centreOn(viewArea); })
             widget_->centreOn(viewArea);
+        else if (!widget_->testAttribute(Qt::WA_Moved))
+            widget_->move(viewArea.center() - widget_->rect().center());
         widget_->show();
         widget_->raise();
         widget_->activateWindow();

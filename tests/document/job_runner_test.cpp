@@ -102,6 +102,10 @@ TEST(JobRunner, ProgressIsInWholePerCentAndNeverGoesBack)
     }));
     EXPECT_EQ(runner.overallPercent(), 10);
     EXPECT_EQ(runner.percent(3, JobKind::Orbit), std::nullopt);
+    // A job whose window shows its progress is left out of the overall one.
+    runner.showProgressInWindow(1, JobKind::Orbit);
+    EXPECT_EQ(runner.overallPercent(), 60);
+    EXPECT_EQ(runner.percent(1, JobKind::Orbit), 10);
     release = true;
     ASSERT_TRUE(deliverUntil(runner, [&] { return !runner.busy(); }));
     EXPECT_EQ(runner.overallPercent(), std::nullopt);

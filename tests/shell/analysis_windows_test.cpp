@@ -3,23 +3,24 @@
 // check marks, replacement, one window per view under "ALL View", closing
 // when a view drops out, refreshing when the view is recomputed or re-bound)
 // and the windows' copy and export. Spectrum and responses are compared with
-// what attrava-cli prints for the same model and number of points.
+// what attrava-cli prints for the same model and number of points. A window
+// that shows its own progress keeps its job out of the global progress
+// window, and closing it cancels its job.
 //
-// With ATTRAVA_WINDOW_SHOTS set to a folder, the windows are also saved there
-// as PNG images for a look by eye.
-#include "fake_display_settings.h"
-#include "models/reporter.h"
+// With ATTRAVA_SCREENSHOT_DIR set to a folder, the screen is saved there at
+// each window for a look by eye.
+#include "document/view_layout.h"
 #include "plots/colour_bar_window.h"
 #include "plots/equation_window.h"
 #include "plots/job_strip.h"
 #include "plots/lyapunov_value_window.h"
 #include "plots/plot_text.h"
 #include "plots/response_window.h"
+#include "running_program.h"
 #include "settings/environment_settings.h"
-#include "shell/attrava_app.h"
 #include "shell/command_ids.h"
+#include "shell/job_progress.h"
 #include "shell/window_adapter.h"
-#include "view/ps_view.h"
 
 #include <QClipboard>
 #include <QImage>
@@ -27,30 +28,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <filesystem>
-#include <fstream>
-#include <memory>
-
-namespace fs = std::filesystem;
-
 class AnalysisWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(folder_.isValid());
-        programFolder_ = folder_.path().toStdString() + "/";
-        std::ofstream(settingsFilePath(programFolder_))
-            << "[ProgramData]\nmodel_list_path=" ATTRAVA_PROGRAM_DIR "/model/Eqnbank.c\n";
-        fs::copy_file(ATTRAVA_PROGRAM_DIR "/Eqnbank.so", programFolder_ + "Eqnbank.so");
-        StartOptions options;
-        options.splashEnabled = false;
-        options.models = {"Lorenz"};
-        app_ = std::make_unique<CAttravaApp>(programFolder_, screen_, reporter_, options);
-        app_->start();
-        QVERIFY(QTest::qWaitForWindowExposed(&app_->frame()));
-        QVERIFY(reporter_.messages.empty());
+        program_.startShowing({"Lorenz"});
+        QVERIFY(!QTest::currentTestFailed());
+        app_ = &program_.app();
+        QVERIFY(program_.reporter().messages.empty());
 
         // An orbit long enough for the spectrum to run as a job.
         CUser& document = app_->document();
@@ -60,7 +47,7 @@ private slots:
                                  30000);
     }
 
-    void cleanupTestCase() { app_.reset(); }
+    void cleanupTestCase() { program_.stop(); }
 
     void theSpectrumItemFillsItsWindowThroughTheJobRunner()
     {
@@ -73,7 +60,18 @@ private slots:
         QVERIFY(window->jobStrip()->isVisible());
         QCOMPARE(window->valueText(0), QString());
         QCOMPARE(window->size(), QSize(230, 110));
+        // The window's strip is the job's one progress display.
+        QCOMPARE(document.jobs.overallPercent(), std::nullopt);
+        bool globalProgressShown = false;
+        QTimer watch;
+        watch.setInterval(20);
+        connect(&watch, &QTimer::timeout, window, [&] {
+            globalProgressShown = globalProgressShown || app_->jobProgress().isVisible();
+        });
+        watch.start();
         QTRY_VERIFY_WITH_TIMEOUT(!window->valueText(0).isEmpty(), 30000);
+        watch.stop();
+        QVERIFY(!globalProgressShown);
         QVERIFY(!window->jobStrip()->isVisible());
         QVERIFY(app_->router().state(CommandId::LyapunovSpectrum).checked.value());
 
@@ -89,8 +87,7 @@ private slots:
         QVERIFY(dimension);
         QTRY_VERIFY_WITH_TIMEOUT(!dimension->valueText(0).isEmpty(), 30000);
         QCOMPARE(dimension->copyText(), tool[3] + '\n');
-        shoot(*window, "spectrum");
-        shoot(*dimension, "dimension");
+        saveScreenShot(QStringLiteral("spectrum-and-dimension"));
     }
 
     void theResponseWindowsDrawAndSaveWhatTheBatchToolWrites()
@@ -126,8 +123,7 @@ private slots:
         const QString framePath = work.filePath("frame.png");
         QVERIFY(app_->saveViewImage(framePath));
         QCOMPARE(QImage(framePath).size(), app_->view().grabFramebuffer().size());
-        shoot(*spectrum, "spectrum-response");
-        shoot(*dimension, "dimension-response");
+        saveScreenShot(QStringLiteral("responses"));
     }
 
     void theColourBarAndEquationsFollowTheView()
@@ -157,8 +153,7 @@ private slots:
         QCOMPARE(equations->size(), QSize(330, 190));
         QVERIFY(equations->rowShown(2) && !equations->rowShown(3));
         QCOMPARE(equations->equation(0).toStdString(), slot.engine.recordInUse.Function[0]);
-        shoot(*bar, "colour-bar");
-        shoot(*equations, "equations");
+        saveScreenShot(QStringLiteral("colour-bar-and-equations"));
     }
 
     void windowsAreReplacedRefreshedAndClosedByTheirView()
@@ -186,6 +181,14 @@ private slots:
         QVERIFY(!document.isAnalysisWindowOpen(static_cast<int>(WindowKind::LyapunovDimension), 0));
         QVERIFY(!router.state(CommandId::LyapunovDimension).checked.value());
 
+        // Closed while it computes: its job is cancelled and it shows "-".
+        QVERIFY(router.execute(CommandId::LyapunovSpectrum));
+        auto* spectrum = windowOf<CSpectrumWindow>(WindowKind::LyapunovSpectrum, 0);
+        QVERIFY(spectrum && document.jobs.isActive(0, JobKind::Spectrum));
+        spectrum->reject();
+        QVERIFY(!document.jobs.isActive(0, JobKind::Spectrum));
+        QTRY_COMPARE(spectrum->valueText(0), QStringLiteral("-"));
+
         // Four views of short Lorenz orbits under "ALL View": one window per
         // view, named after it, and no check marks.
         QVERIFY(router.execute(CommandId::FourViews));
@@ -206,9 +209,14 @@ private slots:
             QVERIFY(window);
             QCOMPARE(window->windowTitle(),
                      QStringLiteral("リアプノフスペクトラム View-%1").arg(v + 1));
+            // Over its own view, not over the other views' windows.
+            const QPoint centre = app_->view().mapFromGlobal(window->geometry().center());
+            QCOMPARE(viewIndexAt(4, centre.x(), centre.y(), app_->view().width(),
+                                 app_->view().height()),
+                     v);
             QTRY_VERIFY_WITH_TIMEOUT(!window->valueText(0).isEmpty(), 30000);
-            shoot(*window, QStringLiteral("spectrum-view-%1").arg(v + 1));
         }
+        saveScreenShot(QStringLiteral("spectrum-four-views"));
 
         // Views that drop out close their windows.
         QVERIFY(router.execute(CommandId::OneView));
@@ -238,20 +246,10 @@ private:
         return QString::fromUtf8(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     }
 
-    static void shoot(QWidget& window, const QString& name)
-    {
-        const QString folder = qEnvironmentVariable("ATTRAVA_WINDOW_SHOTS");
-        if (!folder.isEmpty())
-            saveWindowImage(window, folder + '/' + name + ".png");
-    }
-
     static constexpr int kPoints = 100000;
 
-    QTemporaryDir folder_;
-    std::string programFolder_;
-    FakeDisplaySettings screen_{{{1280, 1024, 24, 60}}, ScreenSize{1280, 1024}};
-    CollectingReporter reporter_;
-    std::unique_ptr<CAttravaApp> app_;
+    RunningProgram program_;
+    CAttravaApp* app_ = nullptr;
 };
 
 QTEST_MAIN(AnalysisWindowsTest)

@@ -5,23 +5,12 @@
 // and stops within 100 ms of a cancel. The long orbit belongs to a view that
 // is not shown: drawing half a million points with the software renderer of
 // the test display would itself take seconds per frame.
-#include "fake_display_settings.h"
-#include "models/reporter.h"
-#include "shell/attrava_app.h"
+#include "running_program.h"
 #include "shell/job_progress.h"
-#include "view/ps_view.h"
 
 #include <QElapsedTimer>
 #include <QProgressBar>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <filesystem>
-#include <fstream>
-#include <memory>
-
-namespace fs = std::filesystem;
 
 class JobTest : public QObject {
     Q_OBJECT
@@ -29,19 +18,10 @@ class JobTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(folder_.isValid());
-        programFolder_ = folder_.path().toStdString() + "/";
-        std::ofstream(settingsFilePath(programFolder_))
-            << "[ProgramData]\nmodel_list_path=" ATTRAVA_PROGRAM_DIR "/model/Eqnbank.c\n";
-        fs::copy_file(ATTRAVA_PROGRAM_DIR "/Eqnbank.so", programFolder_ + "Eqnbank.so");
-        StartOptions options;
-        options.splashEnabled = false;
-        options.models = {"ResslerHyperchaos"};
-        app_ = std::make_unique<CAttravaApp>(programFolder_, screen_, reporter_, options);
-        app_->start();
-        QVERIFY(QTest::qWaitForWindowExposed(&app_->frame()));
-        QTRY_COMPARE(app_->view().timersRunning(), 1);
-        QVERIFY(reporter_.messages.empty());
+        program_.startShowing({"ResslerHyperchaos"});
+        QVERIFY(!QTest::currentTestFailed());
+        app_ = &program_.app();
+        QVERIFY(program_.reporter().messages.empty());
 
         // The long orbit itself runs as a job too.
         CUser& document = app_->document();
@@ -55,7 +35,7 @@ private slots:
         QCOMPARE(engine.orbit.size(), std::size_t(kPoints));
     }
 
-    void cleanupTestCase() { app_.reset(); }
+    void cleanupTestCase() { program_.stop(); }
 
     void theSpectrumRunsWhileTheProgramKeepsDrawing()
     {
@@ -156,11 +136,8 @@ private:
     static constexpr int kPoints = 500000;
     static constexpr int kView = 1;  // beyond the one view shown
 
-    QTemporaryDir folder_;
-    std::string programFolder_;
-    FakeDisplaySettings screen_{{{1280, 1024, 24, 60}}, ScreenSize{1280, 1024}};
-    CollectingReporter reporter_;
-    std::unique_ptr<CAttravaApp> app_;
+    RunningProgram program_;
+    CAttravaApp* app_ = nullptr;
 };
 
 QTEST_MAIN(JobTest)

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -187,6 +188,32 @@ private slots:
         QCOMPARE(button->iconSize(), QSize(16, 15));
         QCOMPARE(buttons[6]->statusTip(), QString("ポインタによるオブジェクトの移動と回転"));
         QCOMPARE(buttons[6]->toolTip(), QString("移動・回転"));
+    }
+
+    void commandTextsGoThroughTheTranslator()
+    {
+        // Marks every line of every command-table text it is asked for.
+        class MarkingTranslator : public QTranslator {
+        public:
+            QString translate(const char* context, const char* source, const char*, int) const override
+            {
+                if (qstrcmp(context, "CommandTable") != 0 || !*source)
+                    return {};
+                return QStringLiteral("T:") + QString::fromUtf8(source).replace('\n', QStringLiteral("\nT:"));
+            }
+        };
+        MarkingTranslator marking;
+        QCoreApplication::installTranslator(&marking);
+        CMainFrame translated(*router_, *screen_, reporter_);
+        QCoreApplication::removeTranslator(&marking);
+        const QList<QAction*> top = translated.menuBar()->actions();
+        QCOMPARE(top[2]->text(), QString("T:ツール(&T)"));
+        QCOMPARE(top[2]->menu()->actions()[2]->text(), QString("T:リアプノフスペクトラム"));
+        QCOMPARE(subMenu(top[3]->menu()->actions(), "T:スケール")->actions()[0]->statusTip(),
+                 QString("T:x 100"));
+        const QList<QAction*> buttons = translated.commandBar()->actions();
+        QCOMPARE(buttons[6]->statusTip(), QString("T:ポインタによるオブジェクトの移動と回転"));
+        QCOMPARE(buttons[6]->toolTip(), QString("T:移動・回転"));
     }
 
     void toolbarFollowsTheRulesWhileIdle()
