@@ -1,5 +1,5 @@
 // Menu command effects on what the views present and on the pointer tools:
-// the local Lyapunov distribution, the vector field, the three pointer tools,
+// the three colourings (structure, velocity, local Lyapunov distribution), the vector field, the three pointer tools,
 // the axes, the display position, and undoing initial-value drags.
 #include "document/pointer_tools.h"
 #include "document/user_document.h"
@@ -14,18 +14,26 @@ bool orbitReady(const ViewSlot& slot) { return slot.engine.orbitReady == 1; }
 
 } // namespace
 
-void CUser::showLocalLyapunov()
+void CUser::showPresentationMode(PresentationMode mode)
 {
     for (int v = 0; v < viewCount; ++v) {
         ViewSlot& slot = views[static_cast<std::size_t>(v)];
         if (!isTargetView(v) || !orbitReady(slot))
             continue;
-        slot.environment.perturbation = StateVector{kInitialError, 0.0, 0.0, 0.0, 0.0, 0.0};
-        openAnalysisWindow(WindowKind::LocalLyapunovError, v);
-        slot.environment.presentationMode = PresentationMode::LocalLyapunov;
+        if (mode == PresentationMode::LocalLyapunov) {
+            slot.environment.perturbation = StateVector{kInitialError, 0.0, 0.0, 0.0, 0.0, 0.0};
+            openAnalysisWindow(WindowKind::LocalLyapunovError, v);
+        }
+        slot.environment.presentationMode = mode;
         slot.environment.rebuildLevel = std::max(slot.environment.rebuildLevel, RebuildLevel::Orbit);
     }
 }
+
+void CUser::showAttractorStructure() { showPresentationMode(PresentationMode::Structure); }
+
+void CUser::showVelocityDistribution() { showPresentationMode(PresentationMode::Velocity); }
+
+void CUser::showLocalLyapunov() { showPresentationMode(PresentationMode::LocalLyapunov); }
 
 void CUser::toggleVectorField()
 {

@@ -13,6 +13,20 @@ bool threeVariableModel(const ViewSlot& slot)
 
 } // namespace
 
+CommandUpdate attractorStructureRule(const CUser& document)
+{
+    return viewRule(document, [](const ViewSlot&) { return true; }, [](const ViewSlot& slot) {
+        return slot.environment.presentationMode == PresentationMode::Structure;
+    });
+}
+
+CommandUpdate velocityDistributionRule(const CUser& document)
+{
+    return viewRule(document, [](const ViewSlot&) { return true; }, [](const ViewSlot& slot) {
+        return slot.environment.presentationMode == PresentationMode::Velocity;
+    });
+}
+
 CommandUpdate localLyapunovRule(const CUser& document)
 {
     return viewRule(document, modelView, [](const ViewSlot& slot) {

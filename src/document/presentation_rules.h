@@ -5,6 +5,10 @@
 
 #include "document/command_rules.h"
 
+// "アトラクタ構造", "速度分布": any view with its orbit ready; checked while it
+// shows that colouring.
+CommandUpdate attractorStructureRule(const CUser& document);
+CommandUpdate velocityDistributionRule(const CUser& document);
 // "局所的リアプノフ指数分布": a model view; checked while it shows the local
 // Lyapunov exponent distribution.
 CommandUpdate localLyapunovRule(const CUser& document);

@@ -143,9 +143,13 @@ public:
     // "ALL View" ends and the pointer moves there at the next tick.
     void showFirstViewAlone();
 
-    // "局所的リアプノフ指数分布": on each target view whose orbit is ready the
-    // initial error goes back to (1e-8, 0, 0, 0, 0, 0), its window opens and
-    // the view shows the local Lyapunov exponent distribution.
+    // "アトラクタ構造", "速度分布", "局所的リアプノフ指数分布": each target view
+    // whose orbit is ready shows that colouring; for the local Lyapunov
+    // distribution the initial error first goes back to (1e-8, 0, 0, 0, 0, 0)
+    // and its window opens.
+    void showPresentationMode(PresentationMode mode);
+    void showAttractorStructure();
+    void showVelocityDistribution();
     void showLocalLyapunov();
     // "相空間のベクトル場": on each target view whose orbit is ready the field
     // is switched and rebuilt; switching it on opens the phase-space

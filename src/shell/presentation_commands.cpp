@@ -14,6 +14,8 @@ struct PresentationCommand {
 };
 
 constexpr PresentationCommand kCommands[] = {
+    {CommandId::AttractorStructure, &CUser::showAttractorStructure, &attractorStructureRule},
+    {CommandId::VelocityDistribution, &CUser::showVelocityDistribution, &velocityDistributionRule},
     {CommandId::LocalLyapunov, &CUser::showLocalLyapunov, &localLyapunovRule},
     {CommandId::VectorField, &CUser::toggleVectorField, &vectorFieldRule},
     {CommandId::TranslateRotate, &CUser::toggleTranslationRotation, &translationRotationRule},

@@ -48,6 +48,8 @@ struct RuleRow {
 };
 
 constexpr RuleRow kRules[] = {
+    {"attractor structure", &attractorStructureRule},
+    {"velocity distribution", &velocityDistributionRule},
     {"local Lyapunov", &localLyapunovRule},
     {"vector field", &vectorFieldRule},
     {"translation", &translationRotationRule},
@@ -72,6 +74,8 @@ TEST_F(PresentationCommands, RulesFollowTheActiveViewsOrbitModelAndState)
     for (const RuleRow& row : kRules)
         EXPECT_TRUE(row.rule(document).enabled) << row.name;
     EXPECT_EQ(localLyapunovRule(document).checked, true);
+    EXPECT_EQ(attractorStructureRule(document).checked, false);
+    EXPECT_EQ(velocityDistributionRule(document).checked, false);
     EXPECT_EQ(vectorFieldRule(document).checked, true);
     EXPECT_EQ(translationRotationRule(document).checked, false);
     EXPECT_EQ(initialValueInputRule(document).checked, true);
@@ -93,6 +97,13 @@ TEST_F(PresentationCommands, RulesFollowTheActiveViewsOrbitModelAndState)
     EXPECT_FALSE(vectorFieldRule(document).enabled);
     EXPECT_FALSE(initialValueInputRule(document).enabled);
     EXPECT_TRUE(axisDisplayRule(document).enabled);
+    // The structure and velocity colourings serve a reconstructed series too.
+    document.showVelocityDistribution();
+    EXPECT_EQ(environment.presentationMode, PresentationMode::Velocity);
+    EXPECT_TRUE(velocityDistributionRule(document).checked);
+    document.showAttractorStructure();
+    EXPECT_TRUE(attractorStructureRule(document).checked);
+    EXPECT_FALSE(velocityDistributionRule(document).checked);
 }
 
 TEST_F(PresentationCommands, AllViewClearsThePresentationMarksButNotTheToolMarks)
