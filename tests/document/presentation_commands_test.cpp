@@ -100,10 +100,10 @@ TEST_F(PresentationCommands, RulesFollowTheActiveViewsOrbitModelAndState)
     // The structure and velocity colourings serve a reconstructed series too.
     document.showVelocityDistribution();
     EXPECT_EQ(environment.presentationMode, PresentationMode::Velocity);
-    EXPECT_TRUE(velocityDistributionRule(document).checked);
+    EXPECT_EQ(velocityDistributionRule(document).checked, true);
     document.showAttractorStructure();
-    EXPECT_TRUE(attractorStructureRule(document).checked);
-    EXPECT_FALSE(velocityDistributionRule(document).checked);
+    EXPECT_EQ(attractorStructureRule(document).checked, true);
+    EXPECT_EQ(velocityDistributionRule(document).checked, false);
 }
 
 TEST_F(PresentationCommands, AllViewClearsThePresentationMarksButNotTheToolMarks)
