@@ -30,6 +30,12 @@ std::string makeScratchFolder()
 
 }  // namespace
 
+bool sampleSlowCheck(unsigned long& counter, unsigned long every)
+{
+    static const bool all = std::getenv("ATTRAVA_FUZZ_COMPILE_ALL") != nullptr;
+    return all || counter++ % every == 0;
+}
+
 const std::string& scratchFolder()
 {
     static const std::string folder = makeScratchFolder();

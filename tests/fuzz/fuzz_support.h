@@ -27,6 +27,11 @@ inline std::string_view asText(const std::uint8_t* data, std::size_t size)
     return {reinterpret_cast<const char*>(data), size};
 }
 
+// Whether a slow check (one that runs the system compiler) runs for this
+// input: one call in every `every`, or every call when ATTRAVA_FUZZ_COMPILE_ALL
+// is set (the corpus replays). counter is the caller's own count of calls.
+bool sampleSlowCheck(unsigned long& counter, unsigned long every);
+
 // A private folder of this process, on a memory file system when there is
 // one, ending with "/". Created on first use and kept for the whole run.
 const std::string& scratchFolder();
