@@ -3,6 +3,7 @@
 #include <bit>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -30,17 +31,29 @@ constexpr auto kPowersOfTen = [] {
 // below 2^127 for every decimal exponent E of fixed notation (-4..15).
 constexpr int kMaxShift = 69;
 
+// "00" to "99".
+constexpr auto kDigitPairs = [] {
+    struct Table {
+        char pair[200];
+    } table{};
+    for (int k = 0; k < 100; ++k) {
+        table.pair[2 * k] = static_cast<char>('0' + k / 10);
+        table.pair[2 * k + 1] = static_cast<char>('0' + k % 10);
+    }
+    return table;
+}();
+
 // Writes the eight digits of d < 10^8.
 void writeEight(char* out, std::uint32_t d)
 {
-    for (int k = 7; k >= 0; --k) {
-        out[k] = static_cast<char>('0' + d % 10);
-        d /= 10;
-    }
+    const std::uint32_t high = d / 10000, low = d % 10000;
+    std::memcpy(out, kDigitPairs.pair + 2 * (high / 100), 2);
+    std::memcpy(out + 2, kDigitPairs.pair + 2 * (high % 100), 2);
+    std::memcpy(out + 4, kDigitPairs.pair + 2 * (low / 100), 2);
+    std::memcpy(out + 6, kDigitPairs.pair + 2 * (low % 100), 2);
 }
 
-// Writes the 17 digits of d (10^16 <= d < 10^17), in two independent
-// halves after the first.
+// Writes the 17 digits of d (10^16 <= d < 10^17).
 void writeDigits(char* out, std::uint64_t d)
 {
     constexpr std::uint64_t kTen8 = 100000000;
@@ -94,7 +107,8 @@ char* writeGeneral17(char* at, double value)
         }
     }
 
-    char text[17];
+    // The digits, padded so that the fixed-size copies below stay inside.
+    char text[32] = {};
     writeDigits(text, digits);
     int used = 17;
     while (text[used - 1] == '0')
@@ -104,21 +118,19 @@ char* writeGeneral17(char* at, double value)
     if ((bits >> 63) != 0)
         *out++ = '-';
     if (exponent >= 0) {
+        // The whole part, then the fraction one place later behind the
+        // point; the copies are of a fixed size (16 bytes), which compiles
+        // to plain moves, and what they write past the end is not counted.
         const int whole = exponent + 1;
-        for (int k = 0; k < whole; ++k)
-            *out++ = text[k];
-        if (used > whole) {
-            *out++ = '.';
-            for (int k = whole; k < used; ++k)
-                *out++ = text[k];
-        }
-    } else {
-        *out++ = '0';
-        *out++ = '.';
-        for (int k = -1; k > exponent; --k)
-            *out++ = '0';
-        for (int k = 0; k < used; ++k)
-            *out++ = text[k];
+        std::memcpy(out, text, 16);
+        if (used <= whole)
+            return out + whole;
+        out[whole] = '.';
+        std::memcpy(out + whole + 1, text + whole, 16);
+        return out + used + 1;
     }
-    return out;
+    std::memcpy(out, "0.000", 5);
+    out += 1 - exponent;
+    std::memcpy(out, text, 17);
+    return out + used;
 }

@@ -6,8 +6,8 @@
 // std::to_chars, which gives the same text.
 #pragma once
 
-// Room the text of one number may take.
-inline constexpr int kGeneral17Bytes = 32;
+// Room the text of one number may take (a few bytes more than it uses).
+inline constexpr int kGeneral17Bytes = 40;
 
 // Writes the text of value at `at` (kGeneral17Bytes available) and returns
 // the end of what it wrote.
