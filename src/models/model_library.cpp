@@ -65,8 +65,11 @@ std::string temporaryLibraryPath(const ModelLibraryPaths& paths)
 
 // The compiler's settings. Contraction of a*b+c into one fused operation is
 // off, so that every model function and its whole-field function round alike
-// whatever the compiler and target.
-const std::vector<std::string> kCompilerFlags = {"-shared", "-fPIC", "-O2", "-ffp-contract=off"};
+// whatever the compiler and target. The exported functions are not replaced
+// by others of the same name at load time, so the Runge-Kutta step may
+// inline the field function it calls.
+const std::vector<std::string> kCompilerFlags = {"-shared", "-fPIC", "-O2", "-ffp-contract=off",
+                                                 "-fno-semantic-interposition"};
 
 // Bumped when the way a library is built changes in a way the key parts do
 // not show.
