@@ -1,5 +1,7 @@
 #include "cli/text_out.h"
 
+#include "cli/general17.h"
+
 #include <charconv>
 
 namespace {
@@ -38,10 +40,9 @@ void TextOut::shortest(double value)
 
 void TextOut::general17(double value)
 {
-    reserve(kNumberBytes);
+    reserve(kGeneral17Bytes);
     char* const at = buffer_.data() + used_;
-    used_ += static_cast<std::size_t>(
-        std::to_chars(at, at + kNumberBytes, value, std::chars_format::general, 17).ptr - at);
+    used_ += static_cast<std::size_t>(writeGeneral17(at, value) - at);
 }
 
 void TextOut::integer(long value, int width)

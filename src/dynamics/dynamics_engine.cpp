@@ -59,11 +59,18 @@ inline void scaledVectorField(ModelBinding& b, double h, double* out)
     }
 }
 
-// One classical Runge-Kutta step for a model of n variables. n is a constant
-// here so that the short component loops unroll around the model calls.
+// One classical Runge-Kutta step for a model of n variables: the library's
+// own step when it has one (the same operations, compiled together with the
+// field), else the stages here around the field or model calls. n is a
+// constant here so that the short component loops unroll around the calls.
 template <int n>
 StateVector rungeKuttaStepOf(ModelBinding& b, const StateVector& x, double h)
 {
+    if (const StepFunction step = b.rungeKuttaStep) {
+        StateVector result = x;
+        step(x.c, b.parameterArg, h, result.c);
+        return result;
+    }
     double* const stage = b.variableArg;  // the state each stage evaluates at
     double k1[n], k2[n], k3[n], k4[n];
     for (int k = 0; k < n; ++k)
@@ -192,6 +199,10 @@ int fillOrbit(DynamicsEngine& engine, StateVector x, int count, double h, bool a
 {
     StateVector* const orbit = engine.orbit.data();
     Vector3* const display = engine.displayPoints.data();
+    // The loop's own copy of the basis: it is not reloaded after every store
+    // of a point, which the compiler cannot tell from the engine's own.
+    Vector3 basis[n];
+    std::copy(engine.displayBasis, engine.displayBasis + n, basis);
     for (int i = 0; i < count; ++i) {
         if (i % JobControl::checkInterval == 0) {
             if (control.stopRequested())
@@ -206,7 +217,7 @@ int fillOrbit(DynamicsEngine& engine, StateVector x, int count, double h, bool a
         if (automatic)
             engine.elapsedTime += h;
         orbit[i] = x;
-        display[i] = engine.projectToDisplay(x);
+        display[i] = DynamicsEngine::projectOnto(x, basis, n);
         if (isDiverged(x, n)) {
             engine.diverged = 1;
             return i;
@@ -223,6 +234,16 @@ int fillOrbitOf(DynamicsEngine& engine, int count, double h, const JobControl& c
         return fillOrbit<n>(engine, start, count, h, true, control,
                             [&engine](const StateVector& x, double& step) {
                                 return engine.advance(x, step);
+                            });
+    }
+    // The library's own step, called straight from the loop.
+    if (const StepFunction libraryStep = engine.binding.rungeKuttaStep) {
+        const double* const parameters = engine.binding.parameterArg;
+        return fillOrbit<n>(engine, start, count, h, false, control,
+                            [libraryStep, parameters](const StateVector& x, double step) {
+                                StateVector next = x;
+                                libraryStep(x.c, parameters, step, next.c);
+                                return next;
                             });
     }
     return fillOrbit<n>(engine, start, count, h, false, control,

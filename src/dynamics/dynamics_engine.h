@@ -75,11 +75,16 @@ public:
     void computeDisplayBasis();
     Vector3 projectToDisplay(const StateVector& x) const
     {
+        return projectOnto(x, displayBasis, recordInUse.Dimension);
+    }
+    // The projection of the first n components of x onto the basis vectors.
+    static Vector3 projectOnto(const StateVector& x, const Vector3* basis, int n)
+    {
         Vector3 p;
-        for (int j = 0; j < recordInUse.Dimension; ++j) {
-            p.x += x.c[j] * displayBasis[j].x;
-            p.y += x.c[j] * displayBasis[j].y;
-            p.z += x.c[j] * displayBasis[j].z;
+        for (int j = 0; j < n; ++j) {
+            p.x += x.c[j] * basis[j].x;
+            p.y += x.c[j] * basis[j].y;
+            p.z += x.c[j] * basis[j].z;
         }
         return p;
     }

@@ -34,7 +34,8 @@ public:
         engine_.recordEdited.Sampling_Point = settings.transient + settings.points;
         engine_.applyEditedRecord();
         engine_.binding.BindFunction(model.binding.modelFunction, model.recordInUse.Dimension,
-                                     model.recordInUse.Parameter, model.binding.vectorField);
+                                     model.recordInUse.Parameter, model.binding.vectorField,
+                                     model.binding.rungeKuttaStep);
     }
 
     // Integrates value (i, j) from start and analyses it into cell when one

@@ -65,7 +65,7 @@ std::optional<std::string> LibraryCache::load(const std::string& key) const
     std::error_code ec;
     if (!fs::exists(path, ec) || !readFileBytes(path, bytes))
         return std::nullopt;
-    if (bytes.size() > kTrailerLength) {
+    if (bytes.size() >= kTrailerLength) {
         const std::size_t size = bytes.size() - kTrailerLength;
         const std::string_view trailer = std::string_view(bytes).substr(size);
         const std::string_view library = std::string_view(bytes).substr(0, size);

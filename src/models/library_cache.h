@@ -4,7 +4,8 @@
 // settings), so that building the same list again copies the library instead
 // of running the compiler. An entry carries the hash of its own bytes and is
 // used only when they still match: a damaged or half-written entry is
-// removed and the library is built anew.
+// removed and the library is built anew. The same cache remembers passed
+// syntax checks (an entry of the compiler's output, often empty).
 #pragma once
 
 #include <optional>

@@ -82,11 +82,13 @@ bool ModelBinding::Bind(const std::string& libraryPath, const std::string& model
                            : nullptr;
         if (symbol != nullptr && definedByLibrary(handle, symbol)) {
             libraryHandle = handle;
-            void* field = ::dlsym(handle, vectorFieldSymbol(modelName).c_str());
-            if (field != nullptr && !definedByLibrary(handle, field))
-                field = nullptr;
+            const auto ownSymbol = [handle](const std::string& name) {
+                void* found = ::dlsym(handle, name.c_str());
+                return found != nullptr && definedByLibrary(handle, found) ? found : nullptr;
+            };
             BindFunction(reinterpret_cast<ModelFunction>(symbol), dimension, parameterCount,
-                         reinterpret_cast<VectorFieldFunction>(field));
+                         reinterpret_cast<VectorFieldFunction>(ownSymbol(vectorFieldSymbol(modelName))),
+                         reinterpret_cast<StepFunction>(ownSymbol(rungeKuttaStepSymbol(modelName))));
             library_ = std::shared_ptr<void>(handle, [](void* h) { ::dlclose(h); });
             return true;
         }
@@ -101,10 +103,11 @@ bool ModelBinding::Bind(const std::string& libraryPath, const std::string& model
 // The buffers have the full capacities (6 variables, 10 parameters), so every
 // element is cleared whatever the model's dimension and parameter count.
 void ModelBinding::BindFunction(ModelFunction function, int /*dimension*/, int /*parameterCount*/,
-                                VectorFieldFunction field)
+                                VectorFieldFunction field, StepFunction step)
 {
     modelFunction = function;
     vectorField = field;
+    rungeKuttaStep = step;
     dimensionArg[0] = 0;
     std::fill(std::begin(variableArg), std::end(variableArg), 0.0);
     std::fill(std::begin(parameterArg), std::end(parameterArg), 0.0);
@@ -120,6 +123,7 @@ void ModelBinding::Release()
     libraryHandle = nullptr;
     modelFunction = nullptr;
     vectorField = nullptr;
+    rungeKuttaStep = nullptr;
     bound = 0;
 }
 
@@ -128,7 +132,7 @@ void ModelBinding::shareInto(ModelBinding& other) const
     other.Release();
     if (bound == 0)
         return;
-    other.BindFunction(modelFunction, 0, 0);
+    other.BindFunction(modelFunction, 0, 0, vectorField, rungeKuttaStep);
     std::copy(std::begin(parameterArg), std::end(parameterArg), std::begin(other.parameterArg));
     other.libraryHandle = libraryHandle;
     other.library_ = library_;

@@ -30,13 +30,13 @@ public:
     // Binds a function that lives in this process (tests, reference runs,
     // the workers of a scan), with its whole-field function when it has one.
     void BindFunction(ModelFunction function, int dimension, int parameterCount,
-                      VectorFieldFunction field = nullptr);
+                      VectorFieldFunction field = nullptr, StepFunction step = nullptr);
 
     // Drops this binding's hold on the library (unloaded once no other
     // binding shares it); nothing when unbound.
     void Release();
 
-    // Binds `other` to the same function and loaded library, with argument
+    // Binds `other` to the same functions and loaded library, with argument
     // buffers of its own holding this binding's parameters. `other` is
     // released first; nothing more when this binding is unbound.
     void shareInto(ModelBinding& other) const;
@@ -47,6 +47,8 @@ public:
     // The model's whole vector field when the library exports it; null
     // otherwise, and the engine then calls modelFunction once per derivative.
     VectorFieldFunction vectorField = nullptr;
+    // Its Runge-Kutta step over the whole field when the library exports it.
+    StepFunction rungeKuttaStep = nullptr;
     int dimensionArg[1] = {0};
     double variableArg[6] = {0, 0, 0, 0, 0, 0};
     double parameterArg[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};

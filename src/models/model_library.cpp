@@ -65,12 +65,17 @@ std::string temporaryLibraryPath(const ModelLibraryPaths& paths)
 
 // The compiler's settings. Contraction of a*b+c into one fused operation is
 // off, so that every model function and its whole-field function round alike
-// whatever the compiler and target.
-const std::vector<std::string> kCompilerFlags = {"-shared", "-fPIC", "-O2", "-ffp-contract=off"};
+// whatever the compiler and target. The exported functions are not replaced
+// by others of the same name at load time, so the Runge-Kutta step may
+// inline the field function it calls.
+const std::vector<std::string> kCompilerFlags = {"-shared", "-fPIC", "-O2", "-ffp-contract=off",
+                                                 "-fno-semantic-interposition"};
 
 // Bumped when the way a library is built changes in a way the key parts do
 // not show.
 constexpr std::string_view kCacheFormat = "attrava model library 1";
+// The same for the entries of passed syntax checks.
+constexpr std::string_view kCheckCacheFormat = "attrava syntax check 1";
 
 // The compiler program as the system resolves it, with the size and time of
 // the file it finally names, so that a changed compiler builds anew.
@@ -201,17 +206,31 @@ CompileResult Compile(const ModelLibraryPaths& paths)
 CompileResult CheckCompiles(std::string_view source)
 {
     CompileResult result;
+    const std::string compiler = compilerProgram();
+    const LibraryCache cache(libraryCacheFolder());
+    const std::string key =
+        libraryCacheKey({std::string(kCheckCacheFormat), compilerIdentity(compiler),
+                         std::string(kCompatWindowsHeaderText), sourceTextForKey(source)});
+    // The entry holds what the compiler printed when the check passed.
+    if (std::optional<std::string> printed = cache.load(key)) {
+        result.ok = true;
+        result.reused = true;
+        result.diagnostics = std::move(*printed);
+        return result;
+    }
+
     const CompatHeaderFolder compatFolder;
     if (compatFolder.path().empty()) {
         result.diagnostics = kNoCompatHeader;
         return result;
     }
-    const std::string compiler = compilerProgram();
     const ProcessOutcome run = runProcess(
         {compiler, "-fsyntax-only", "-I" + compatFolder.path(), "-x", "c", "-"}, source);
     result.diagnostics = run.output;
     result.ok = run.succeeded;
     if (run.started && !run.succeeded)
         result.diagnostics += compiler + ": compilation failed\n";
+    if (result.ok)
+        cache.store(key, result.diagnostics);
     return result;
 }

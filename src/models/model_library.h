@@ -24,7 +24,7 @@ ModelLibraryPaths computeLibraryPaths(const std::string& programFolder,
 struct CompileResult {
     bool ok = false;
     std::string diagnostics;  // the compiler's own messages (or why it could not start)
-    bool reused = false;      // the library came from the compiled-library cache
+    bool reused = false;      // the library (or the passed check) came from the cache
 };
 
 // Builds the library from the list source and its vector-field companion
@@ -36,5 +36,8 @@ struct CompileResult {
 CompileResult Compile(const ModelLibraryPaths& paths);
 
 // Has the compiler that Compile starts check that source, a list source on
-// its own, compiles with the same compatibility header; nothing is written.
+// its own, compiles with the same compatibility header; nothing is written
+// but a cache entry that remembers a passed check (keyed like a build, by the
+// compiler and the text it sees), so that the same models checked again, as
+// every batch call does, do not run the compiler.
 CompileResult CheckCompiles(std::string_view source);

@@ -89,11 +89,54 @@ std::string fieldFunctionText(const ModelRecord& record, const std::vector<std::
     return text;
 }
 
+// One Runge-Kutta step over the field function, with the operations of
+// DynamicsEngine::rungeKuttaStep in the same order: k_i = h * f(stage),
+// stages x + k1 * 0.5, x + k2 * 0.5, x + k3, and the weighted sum
+// (((k2 + k3) * 2 + k4) + k1) * 0.16666666666666666 + x. Compiled without
+// contraction, C evaluates these exactly as the engine does.
+std::string stepFunctionText(const ModelRecord& record)
+{
+    const std::string n = std::to_string(record.Dimension);
+    const std::string field = vectorFieldSymbol(record.ModelName);
+    // One statement per component with constant indices, so that the
+    // compiler keeps the stages in registers.
+    const auto perComponent = [&](const std::string& statement) {
+        std::string lines;
+        for (int k = 0; k < record.Dimension; ++k) {
+            std::string line = statement;
+            for (std::size_t at = line.find("[k]"); at != std::string::npos; at = line.find("[k]", at))
+                line.replace(at, 3, "[" + std::to_string(k) + "]");
+            lines += "\t" + line + "\n";
+        }
+        return lines;
+    };
+    const auto stage = [&](const std::string& slope, const std::string& next) {
+        return "\t" + field + "(s, Parameter, " + slope + ");\n" +
+               perComponent(slope + "[k] = h * " + slope + "[k];") + perComponent("s[k] = " + next + ";");
+    };
+    std::string text = "__declspec(dllexport) void WINAPI " + rungeKuttaStepSymbol(record.ModelName) +
+                       "(const double *State, const double *Parameter, double h, double *Next)\n{\n" +
+                       "\tdouble k1[" + n + "], k2[" + n + "], k3[" + n + "], k4[" + n + "], s[" + n +
+                       "];\n" + perComponent("s[k] = State[k];");
+    text += stage("k1", "State[k] + k1[k] * 0.5");
+    text += stage("k2", "State[k] + k2[k] * 0.5");
+    text += stage("k3", "State[k] + k3[k]");
+    text += "\t" + field + "(s, Parameter, k4);\n" + perComponent("k4[k] = h * k4[k];") +
+            perComponent("Next[k] = (((k2[k] + k3[k]) * 2 + k4[k]) + k1[k]) * 0.16666666666666666 + State[k];") +
+            "}\n\n";
+    return text;
+}
+
 }  // namespace
 
 std::string vectorFieldSymbol(std::string_view modelName)
 {
     return "attrava_field_" + std::string(modelName);
+}
+
+std::string rungeKuttaStepSymbol(std::string_view modelName)
+{
+    return "attrava_step_" + std::string(modelName);
 }
 
 std::string vectorFieldSourceText(std::string_view listText)
@@ -105,8 +148,8 @@ std::string vectorFieldSourceText(std::string_view listText)
             names.push_back(line.substr(kNameKey.size()));
     const std::set<std::string> modelNames(names.begin(), names.end());
 
-    std::string text = "/* Whole vector fields of the models of a model list, generated from the\n"
-                       "   list source beside it. */\n"
+    std::string text = "/* Whole vector fields of the models of a model list, and Runge-Kutta\n"
+                       "   steps over them, generated from the list source beside it. */\n"
                        "#include <windows.h>\n#include <math.h>\n\n";
     std::set<std::string> written;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -128,13 +171,15 @@ std::string vectorFieldSourceText(std::string_view listText)
         const std::vector<std::string> function(lines.begin() + static_cast<std::ptrdiff_t>(start),
                                                 end + 1);
         ModelRecord record;
-        // A name given twice, or whose field symbol is itself a model's name,
-        // gets no field function: the library would not link or be ambiguous.
+        // A name given twice, or whose field or step symbol is itself a
+        // model's name, gets no field function: the library would not link or be ambiguous.
         if (std::count(names.begin(), names.end(), name) != 1 ||
-            modelNames.count(vectorFieldSymbol(name)) != 0 || !written.insert(name).second ||
+            modelNames.count(vectorFieldSymbol(name)) != 0 ||
+            modelNames.count(rungeKuttaStepSymbol(name)) != 0 || !written.insert(name).second ||
             !readModelFunction(function, name, record))
             continue;
         text += fieldFunctionText(record, function);
+        text += stepFunctionText(record);
     }
     return text;
 }

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -121,11 +122,15 @@ TEST_F(CachedCompile, SecondBuildReusesTheLibraryAndADamagedEntryIsRebuilt)
     EXPECT_FALSE(result.reused);
     EXPECT_NE(readText(folder.file("List.fields.c")).find("void WINAPI attrava_field_Osc"),
               std::string::npos);
-    std::vector<std::string> entries;
+    // The library's entry beside the small one of the list's passed check.
+    std::vector<std::filesystem::path> entries;
     for (const auto& file : std::filesystem::directory_iterator(cacheFolder.file("attrava")))
-        entries.push_back(file.path().string());
-    ASSERT_EQ(entries.size(), 1u);
-    const std::string entry = entries[0];
+        entries.push_back(file.path());
+    ASSERT_EQ(entries.size(), 2u);
+    const std::string entry =
+        std::filesystem::file_size(entries[0]) > std::filesystem::file_size(entries[1])
+            ? entries[0].string()
+            : entries[1].string();
 
     // Rewriting the list with new date lines changes nothing the compiler sees.
     ASSERT_TRUE(ReplaceModel(list, twoVariableModel("Osc", "-a*x"), "Osc", "./Osc.txt", reporter));
@@ -149,6 +154,32 @@ TEST_F(CachedCompile, SecondBuildReusesTheLibraryAndADamagedEntryIsRebuilt)
         expectWorkingLibrary();
         EXPECT_TRUE(Compile(paths).reused) << "the rebuilt entry serves again";
     }
+}
+
+TEST_F(CachedCompile, APassedCheckIsRememberedAndAFailedOneIsNot)
+{
+    const std::string log = folder.file("runs");
+    const std::string script = folder.file("counting-cc");
+    writeText(script, "#!/bin/sh\necho run >> '" + log + "'\nexec cc \"$@\"\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    const ScopedEnv compiler("ATTRAVA_CC", script);
+    const auto runs = [&] {
+        const std::string text = readText(log);
+        return std::count(text.begin(), text.end(), '\n');
+    };
+
+    const std::string source = "#include <windows.h>\n#include <math.h>\ndouble f(double x) { return sin(x); }\n";
+    EXPECT_TRUE(CheckCompiles(source).ok);
+    EXPECT_EQ(runs(), 1);
+    const CompileResult again = CheckCompiles("//2027/02/02 11:11:11\n" + source);
+    EXPECT_TRUE(again.ok);
+    EXPECT_TRUE(again.reused);
+    EXPECT_EQ(runs(), 1);
+    EXPECT_TRUE(CheckCompiles(source + "double g;\n").ok);
+    EXPECT_EQ(runs(), 2);
+    for (int attempt = 0; attempt < 2; ++attempt)
+        EXPECT_FALSE(CheckCompiles(source + "double h(void) { return q; }\n").ok);
+    EXPECT_EQ(runs(), 4);
 }
 
 }  // namespace
