@@ -39,7 +39,7 @@ SeriesLyapunovOptions resolvedOptions(SeriesLyapunovOptions options, int dimensi
 
 SeriesLyapunovResult largestLyapunovExponent(const std::vector<double>& series, int dimension,
                                              int delay, const SeriesLyapunovOptions& requested,
-                                             const AnalysisHooks& hooks)
+                                             const JobControl& control)
 {
     SeriesLyapunovResult result;
     PhasePoints points;
@@ -65,11 +65,11 @@ SeriesLyapunovResult largestLyapunovExponent(const std::vector<double>& series, 
     const int m = points.dimension;
     for (std::size_t i = 0; i < count; ++i) {
         if (i % 2048 == 0) {
-            if (hooks.cancelled()) {
+            if (control.stopRequested()) {
                 result.error = SeriesError::Cancelled;
                 return result;
             }
-            hooks.report(static_cast<double>(i) / count);
+            control.report(static_cast<double>(i) / count);
         }
         const NeighbourSearch::Neighbour nb =
             search.nearest(i, static_cast<std::size_t>(options.theilerWindow));
@@ -85,7 +85,7 @@ SeriesLyapunovResult largestLyapunovExponent(const std::vector<double>& series, 
             }
         }
     }
-    hooks.report(1.0);
+    control.report(1.0);
 
     result.divergence.resize(steps + 1);
     for (std::size_t k = 0; k <= steps; ++k) {

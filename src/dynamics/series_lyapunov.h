@@ -7,7 +7,7 @@
 // by the sampling interval.
 #pragma once
 
-#include "dynamics/analysis_hooks.h"
+#include "dynamics/job_control.h"
 #include "dynamics/phase_points.h"
 
 #include <vector>
@@ -40,4 +40,4 @@ SeriesLyapunovOptions resolvedOptions(SeriesLyapunovOptions options, int dimensi
 
 SeriesLyapunovResult largestLyapunovExponent(const std::vector<double>& series, int dimension,
                                              int delay, const SeriesLyapunovOptions& options = {},
-                                             const AnalysisHooks& hooks = {});
+                                             const JobControl& control = {});

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stop_token>
 
 namespace {
 
@@ -62,10 +63,10 @@ TEST(SeriesLyapunov, BadEmbeddingsAndRangesGiveErrorValues)
 
 TEST(SeriesLyapunov, CancelStopsTheRun)
 {
-    std::atomic<bool> cancel{true};
-    AnalysisHooks hooks;
-    hooks.cancel = &cancel;
-    const auto result = largestLyapunovExponent(series_data::logisticMap(5000), 2, 1, {}, hooks);
+    std::stop_source stop;
+    stop.request_stop();
+    const JobControl control(stop.get_token(), {});
+    const auto result = largestLyapunovExponent(series_data::logisticMap(5000), 2, 1, {}, control);
     EXPECT_EQ(result.error, SeriesError::Cancelled);
 }
 
