@@ -97,7 +97,19 @@ SeriesLyapunovResult largestLyapunovExponent(const std::vector<double>& series, 
         }
         result.divergence[k] = sums[k] / static_cast<double>(pairs[k]);
     }
-    fitLine(result.divergence, options.fitFirst, options.fitLast, result.slope, result.intercept);
-    result.exponent = result.slope / options.samplingInterval;
+    refitDivergence(result, options.fitFirst, options.fitLast, options.samplingInterval);
     return result;
+}
+
+bool refitDivergence(SeriesLyapunovResult& result, int fitFirst, int fitLast,
+                     double samplingInterval)
+{
+    if (fitFirst < 0 || fitLast <= fitFirst ||
+        static_cast<std::size_t>(fitLast) >= result.divergence.size() || !(samplingInterval > 0.0))
+        return false;
+    result.fitFirst = fitFirst;
+    result.fitLast = fitLast;
+    fitLine(result.divergence, fitFirst, fitLast, result.slope, result.intercept);
+    result.exponent = result.slope / samplingInterval;
+    return true;
 }

@@ -41,3 +41,10 @@ SeriesLyapunovOptions resolvedOptions(SeriesLyapunovOptions options, int dimensi
 SeriesLyapunovResult largestLyapunovExponent(const std::vector<double>& series, int dimension,
                                              int delay, const SeriesLyapunovOptions& options = {},
                                              const JobControl& control = {});
+
+// Fits the divergence curve of a result again over [fitFirst, fitLast] (a
+// range the user dragged or typed): slope, intercept and exponent follow.
+// False, with the result unchanged, for a range that is empty or leaves the
+// curve, or an interval that is not positive.
+bool refitDivergence(SeriesLyapunovResult& result, int fitFirst, int fitLast,
+                     double samplingInterval);
