@@ -24,7 +24,7 @@ namespace {
 constexpr int kStripWidth = 15;
 // Room beside and under the two plots: the left labels, the legend strip and
 // its labels, the buttons, the measures and the threshold control.
-constexpr int kExtraWidth = 110;
+constexpr int kExtraWidth = 140;
 constexpr int kExtraHeight = 190;
 constexpr int kSmallestSide = 150;
 constexpr double kDefaultRate = 0.05;
@@ -86,7 +86,7 @@ QString recurrenceMeasuresText(const RecurrenceQuantities& q)
              QString::asprintf("%.3f", q.TT), QString::asprintf("%.5g", q.epsilon));
 }
 
-CImageFrame::CImageFrame(QWidget* parent) : QFrame(parent)
+CImageFrame::CImageFrame(bool bottomUp, QWidget* parent) : QFrame(parent), bottomUp_(bottomUp)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
@@ -104,17 +104,17 @@ void CImageFrame::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.fillRect(QRect(1, 1, width() - 4, height() - 4), Qt::white);
     if (!image_.isNull())
-        painter.drawImage(QPoint(1, 1), image_);
+        painter.drawImage(QPoint(1, bottomUp_ ? height() - 3 - image_.height() : 1), image_);
 }
 
 CRecurrenceWindow::CRecurrenceWindow(const WindowLinks& links, QWidget* owner)
     : QDialog(owner), links_(links)
 {
-    plot_ = new CImageFrame(this);
+    plot_ = new CImageFrame(true, this);
     plot_->setObjectName(QStringLiteral("recurrencePlot"));
-    topStrip_ = new CImageFrame(this);
-    rightStrip_ = new CImageFrame(this);
-    threshold_ = new CImageFrame(this);
+    topStrip_ = new CImageFrame(false, this);
+    rightStrip_ = new CImageFrame(true, this);
+    threshold_ = new CImageFrame(true, this);
     threshold_->setObjectName(QStringLiteral("thresholdPlot"));
     thresholdTitle_ = new QLabel(tr("しきい値 ε 以下を黒で表示"), this);
     for (QLabel*& label : labels_) {
@@ -169,17 +169,9 @@ void CRecurrenceWindow::layOut()
     plot_->setGeometry(50, 50, s, s);
     topStrip_->setGeometry(50, 25, s, kStripWidth);
     rightStrip_->setGeometry(s + 60, 50, kStripWidth, s);
-    threshold_->setGeometry(s + 100, 50, s, s);
-    thresholdTitle_->setGeometry(s + 100, 28, s, 18);
-    const QRect places[12] = {
-        // left of the plot, top to bottom; under it, left to right
-        {0, 50, 40, 12}, {0, s / 2 + 45, 40, 12}, {0, s + 40, 40, 12},
-        {20, s + 60, 40, 12}, {s / 2 + 15, s + 60, 40, 12}, {s + 10, s + 60, 40, 12},
-        // above the top strip, left to right; right of the right strip, top to bottom
-        {55, 10, 60, 12}, {s / 2 + 30, 10, 60, 12}, {s - 10, 10, 60, 12},
-        {s + 80, 50, 40, 12}, {s + 80, s / 2 + 45, 40, 12}, {s + 80, s + 40, 40, 12}};
-    for (int k = 0; k < 12; ++k)
-        labels_[k]->setGeometry(places[k]);
+    threshold_->setGeometry(s + 130, 50, s, s);
+    thresholdTitle_->setGeometry(s + 130, 28, s, 18);
+    placeLabels(s);
     drawButton_->setGeometry(s / 4 + 100, s + 90, 80, 20);
     closeButton_->setGeometry(s / 4 + 200, s + 90, 80, 20);
     plotStrip_->setGeometry(s / 4 + 300, s + 76, 100, 46);
@@ -195,6 +187,22 @@ void CRecurrenceWindow::layOut()
     const QSize size(2 * s + kExtraWidth, s + kExtraHeight);
     if (this->size() != size)
         resize(size);
+}
+
+void CRecurrenceWindow::placeLabels(int extent)
+{
+    const int s = side_;
+    const int t = extent;
+    const int down = s - t;
+    const QRect places[12] = {
+        // left of the plot, top to bottom; under it, left to right
+        {0, 50 + down, 40, 12}, {0, t / 2 + 45 + down, 40, 12}, {0, s + 40, 40, 12},
+        {20, s + 60, 40, 12}, {t / 2 + 15, s + 60, 40, 12}, {t + 10, s + 60, 40, 12},
+        // above the top strip, left to right; right of the right strip, top to bottom
+        {55, 10, 60, 12}, {t / 2 + 30, 10, 60, 12}, {t - 10, 10, 60, 12},
+        {s + 80, 50 + down, 40, 12}, {s + 80, t / 2 + 45 + down, 40, 12}, {s + 80, s + 40, 40, 12}};
+    for (int k = 0; k < 12; ++k)
+        labels_[k]->setGeometry(places[k]);
 }
 
 void CRecurrenceWindow::resizeEvent(QResizeEvent* event)
@@ -255,6 +263,9 @@ void CRecurrenceWindow::showMatrix()
         valueLabelText(dMax), valueLabelText(dMin + (dMax - dMin) * 0.5), valueLabelText(dMin)};
     for (int k = 0; k < 12; ++k)
         labels_[k]->setText(texts[k]);
+    // Fewer points than the plot has room for fill its bottom-left corner;
+    // the labels mark the ends of what is drawn.
+    placeLabels(std::min(n + 4, side_));
     showThreshold();
 }
 

@@ -39,11 +39,13 @@ QImage thresholdImage(const RecurrenceMatrix& matrix, double epsilon, int theile
 // "RR 0.0500  DET …" in the order RR DET L Lmax ENTR LAM TT, then eps.
 QString recurrenceMeasuresText(const RecurrenceQuantities& q);
 
-// A frame that paints a kept image at (1, 1), white where it has none.
+// A frame that paints a kept image, white where it has none: at its top-left
+// inner corner, or with bottomUp at its bottom-left one, where the recurrence
+// images start (sampled point j runs bottom to top).
 class CImageFrame : public QFrame {
     Q_OBJECT
 public:
-    explicit CImageFrame(QWidget* parent = nullptr);
+    explicit CImageFrame(bool bottomUp, QWidget* parent = nullptr);
     void setImage(QImage image);
     const QImage& image() const { return image_; }
 
@@ -51,6 +53,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool bottomUp_;
     QImage image_;
 };
 
@@ -83,6 +86,8 @@ protected:
 
 private:
     void layOut();
+    // The twelve labels for an image of extent - 4 pixels per axis.
+    void placeLabels(int extent);
     void showMatrix();
     void showThreshold();
     void clearPlot();

@@ -57,6 +57,13 @@ int blackPixels(const QImage& image)
     return count;
 }
 
+// The whole screen once the windows have painted.
+void shot(const QString& name)
+{
+    QTest::qWait(100);
+    saveScreenShot(name);
+}
+
 }  // namespace
 
 class SeriesRoadTest : public QObject {
@@ -95,7 +102,7 @@ private slots:
                 realTime = dialog->realTimeChoice()->isChecked();
                 timeGroupEnabled = dialog->timeFormatGroup()->isEnabled();
                 samples = dialog->sampleLines();
-                saveScreenShot(QStringLiteral("1_file_dialog"));
+                shot(QStringLiteral("1_file_dialog"));
                 screenshot(dialog, QStringLiteral("1_file_dialog_window"));
                 click(dialog, "okButton");
             },
@@ -130,7 +137,7 @@ private slots:
         QVERIFY(window->adviceText().contains(QStringLiteral("τ: 4")));
         QVERIFY(window->adviceText().contains(QStringLiteral("なし")));
         QVERIFY(window->useAdviceButton()->isEnabled());
-        saveScreenShot(QStringLiteral("2_reconstruction"));
+        shot(QStringLiteral("2_reconstruction"));
         screenshot(window, QStringLiteral("2_reconstruction_window"));
         click(window, "useAdviceButton");
         QCOMPARE(record.delay, 4);
@@ -193,7 +200,7 @@ private slots:
         QCOMPARE(first.divergence.size(), std::size_t{20 * 4 + 1});  // K = 20 tau
         QVERIFY(panel->valueText().startsWith(QStringLiteral("λ = ")));
         window->move(20, 20);
-        saveScreenShot(QStringLiteral("3_analysed_data"));
+        shot(QStringLiteral("3_analysed_data"));
         screenshot(window, QStringLiteral("3_analysed_data_window"));
 
         // Typed: the slope over the new range, the neighbours not searched again.
@@ -245,11 +252,16 @@ private slots:
         const int black = blackPixels(window->thresholdFrame()->image());
         QVERIFY(black > 300 && black < 300 * 300 / 4);
         window->move(20, 20);
-        saveScreenShot(QStringLiteral("4_recurrence"));
+        shot(QStringLiteral("4_recurrence"));
         screenshot(window, QStringLiteral("4_recurrence_window"));
 
-        // Covered and uncovered: the kept image is painted again.
+        // Sampled point j runs up from the bottom: entry (1, 0) sits at the
+        // bottom-left inner corner, whatever N is.
         const QImage before = window->plotFrame()->grab().toImage();
+        const int side = window->plotSide();
+        QVERIFY(before.pixelColor(2, side - 4) != Qt::white);
+
+        // Covered and uncovered: the kept image is painted again.
         window->hide();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
