@@ -231,6 +231,16 @@ private slots:
         QCOMPARE(panel->result()->fitFirst, 1);
         QCOMPARE(panel->result()->fitLast, 30);
         screenshot(window, QStringLiteral("3_analysed_data_dragged"));
+
+        // The time-series data window shows the reconstructed components.
+        item(QStringLiteral("ツール(&T)"), QStringLiteral("時系列データの提示"))->trigger();
+        auto* data = viewWindow<CSeriesDataWindow>(document, WindowKind::SeriesData, 0);
+        QVERIFY(data && data->isVisible());
+        QCOMPARE(data->rowCount(), 3);
+        QCOMPARE(data->timeLabel(2), QStringLiteral("300"));
+        QCOMPARE(data->height(), 110 * 3 + 100);
+        screenshot(data, QStringLiteral("3_series_data_window"));
+        data->close();
     }
 
     void theRecurrencePlotShowsItsMeasuresAndKeepsItsImage()
