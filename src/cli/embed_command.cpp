@@ -23,16 +23,13 @@ struct EmbedOptions {
 
 int runEmbed(const EmbedOptions& options)
 {
-    StderrReporter reporter;
-    DynamicsEngine engine;
-    if (!loadSeries("embed", options.dataFile, options.series, engine, reporter))
+    const auto series = loadSeriesValues("embed", options.dataFile, options.series);
+    if (!series)
         return 1;
     ProgressDisplay progress("embed");
     progress.stage("false neighbours");
-    AnalysisHooks hooks;
-    hooks.progress = [&](double done) { progress.fraction(done); };
     const EmbeddingAdvice advice =
-        adviseEmbedding(engine.series, options.maxDelay, options.maxDimension, hooks);
+        adviseEmbedding(*series, options.maxDelay, options.maxDimension, progress.control());
     if (advice.error != SeriesError::None)
         return fail(std::string("embed: ") + describe(advice.error));
     printEmbeddingAdvice(stdout, advice, options.json);

@@ -21,16 +21,14 @@ struct LyapunovSeriesOptions {
 
 int runLyapunovSeries(const LyapunovSeriesOptions& options)
 {
-    StderrReporter reporter;
-    DynamicsEngine engine;
-    if (!loadSeries("lyapunov-series", options.dataFile, options.series, engine, reporter))
+    const auto series = loadSeriesValues("lyapunov-series", options.dataFile, options.series);
+    if (!series)
         return 1;
     ProgressDisplay progress("lyapunov-series");
     progress.stage("neighbours");
-    AnalysisHooks hooks;
-    hooks.progress = [&](double done) { progress.fraction(done); };
-    const SeriesLyapunovResult result = largestLyapunovExponent(
-        engine.series, options.series.dimension, options.series.delay, options.analysis, hooks);
+    const SeriesLyapunovResult result =
+        largestLyapunovExponent(*series, options.series.dimension, options.series.delay,
+                                options.analysis, progress.control());
     if (result.error != SeriesError::None)
         return fail(std::string("lyapunov-series: ") + describe(result.error));
     printSeriesLyapunov(stdout, result, options.series.dimension, options.series.delay,

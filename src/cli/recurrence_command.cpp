@@ -64,13 +64,11 @@ int printMeasures(const RecurrenceCommandOptions& options)
             return fail(std::string("recurrence: ") + describe(error));
     }
     progress.stage("measures");
-    AnalysisHooks hooks;
-    hooks.progress = [&](double done) { progress.fraction(done); };
     RecurrenceOptions measure;
     measure.epsilon = options.epsilon;
     measure.targetRate = options.rate;
     measure.theilerWindow = options.theilerWindow;
-    const RecurrenceQuantities q = quantifyRecurrence(points, measure, hooks);
+    const RecurrenceQuantities q = quantifyRecurrence(points, measure, progress.control());
     if (q.error != SeriesError::None)
         return fail(std::string("recurrence: ") + describe(q.error));
     std::fprintf(stderr, "attrava-cli recurrence: %zu points, eps %.10g\n", points.count(),

@@ -4,6 +4,7 @@
 #include "dynamics/series_layout.h"
 
 #include <cstdio>
+#include <utility>
 
 const char* const kSeriesOptionsGroup = "Series options";
 
@@ -96,6 +97,17 @@ bool loadSeries(std::string_view command, const std::string& dataFile,
                          record.seriesCount);
     }
     return true;
+}
+
+std::optional<std::vector<double>> loadSeriesValues(std::string_view command,
+                                                    const std::string& dataFile,
+                                                    const SeriesOptions& options)
+{
+    StderrReporter reporter;
+    DynamicsEngine engine;
+    if (!loadSeries(command, dataFile, options, engine, reporter))
+        return std::nullopt;
+    return std::move(engine.series);
 }
 
 bool loadReconstructedSeries(std::string_view command, const std::string& dataFile,

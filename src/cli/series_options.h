@@ -7,8 +7,10 @@
 #include "cli/tool_messages.h"
 #include "dynamics/dynamics_engine.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace CLI {
 class App;
@@ -43,6 +45,12 @@ void addSeriesLayoutOptions(CLI::App& command, SeriesOptions& options);
 // with the values before it. False after reporting an unreadable file.
 bool loadSeries(std::string_view command, const std::string& dataFile,
                 const SeriesOptions& options, DynamicsEngine& engine, Reporter& reporter);
+
+// The values of dataFile read as loadSeries reads them, for the analyses
+// that embed the series themselves (embed, lyapunov-series). Empty after reporting an unreadable file on standard error.
+std::optional<std::vector<double>> loadSeriesValues(std::string_view command,
+                                                    const std::string& dataFile,
+                                                    const SeriesOptions& options);
 
 // Reads dataFile as loadSeries does and reconstructs it into engine.orbit,
 // sampling over every reconstructed vector. False after reporting a missing

@@ -27,7 +27,10 @@ enum class JobKind {
     SpectrumResponse,
     DimensionResponse,
     Recurrence,
-    VectorField,  // the lattice samples and streamlines of a large vector field
+    VectorField,         // the lattice samples and streamlines of a large vector field
+    EmbeddingAdvice,     // delay and dimension advice of a time series
+    SeriesExponent,      // largest Lyapunov exponent of a time series
+    RecurrenceMeasures,  // recurrence quantification of the stored orbit
 };
 
 enum class JobStatus {

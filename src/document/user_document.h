@@ -12,7 +12,10 @@
 #include "document/job_runner.h"
 #include "document/scale_rules.h"
 #include "document/view_slot.h"
+#include "dynamics/embedding_advice.h"
 #include "dynamics/recurrence.h"
+#include "dynamics/recurrence_quantification.h"
+#include "dynamics/series_lyapunov.h"
 #include "models/model_library.h"
 #include "settings/environment_settings.h"
 #include "settings/program_settings.h"
@@ -30,6 +33,10 @@ class ProfileFile;
 class Reporter;
 
 inline constexpr int kViewSlotCount = 9;
+// The largest number of values a view keeps of a data file.
+inline constexpr int kSeriesValueLimit = 100000;
+// The largest delay the embedding advice tries.
+inline constexpr int kAdviceMaxDelay = 100;
 
 // What an environment edit changed, for applyEnvironmentChange.
 enum class EnvironmentChange {
@@ -203,9 +210,36 @@ public:
     // large one once a worker has sampled it (the view keeps showing the
     // previous field meanwhile).
     void rebuildVectorField(int view);
+    // The embedding advice of the view's time series: the delay from the
+    // mutual information up to kAdviceMaxDelay, the dimension from the false
+    // neighbours up to kMaxAnalysisDimension.
+    void startEmbeddingAdvice(int view,
+                              std::function<void(JobStatus, const EmbeddingAdvice&)> done);
+    // The largest Lyapunov exponent of the view's time series, embedded with
+    // the record's dimension and delay.
+    void startSeriesExponent(int view, const SeriesLyapunovOptions& options,
+                             std::function<void(JobStatus, const SeriesLyapunovResult&)> done);
+    // The recurrence measures over every valid point of the view's stored
+    // orbit (the reconstructed vectors of a time-series view).
+    void startRecurrenceMeasures(int view, const RecurrenceOptions& options,
+                                 std::function<void(JobStatus, const RecurrenceQuantities&)> done);
     // Runs the finish steps of the jobs that have ended. The drawing tick
     // calls it; the toolkit layer calls it too when a worker signals.
     void deliverFinishedJobs() { jobs.deliverFinished(); }
+
+    // --- time series ---
+
+    // After the data file dialog: the view's series file read with the
+    // record's layout, at most kSeriesValueLimit values, and the display basis
+    // computed. False when the file cannot be opened (reported) or holds no
+    // value; the view's jobs on the previous series are cancelled either way.
+    bool readViewSeries(int view);
+    // The delay reconstruction of the view's series with the record's
+    // dimension and delay, then rebuildLevel 1 and the view's open windows
+    // refreshed. Returns the number of vectors; fewer than two leave the view
+    // without an orbit to draw (one point is no orbit), so nothing false is
+    // shown.
+    int reconstructViewSeries(int view);
 
     // --- windows ---
 

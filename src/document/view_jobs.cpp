@@ -36,6 +36,10 @@ double lyapunovWork(const DynamicsEngine& engine)
     return static_cast<double>(engine.orbit.size()) * 4.0 * n * n;
 }
 
+// Neighbour searches over a series: a few hundred distance evaluations per
+// value and dimension tried.
+double seriesWork(std::size_t values) { return static_cast<double>(values) * 500.0; }
+
 // A worker copy of the view's engine, made now on this thread.
 std::shared_ptr<DynamicsEngine> workerCopy(const DynamicsEngine& engine, bool withOrbit)
 {
@@ -168,4 +172,67 @@ void CUser::rebuildVectorField(int view)
                         if (status == JobStatus::Finished)
                             slot.vectorField.rebuild(sample);
                     }});
+}
+
+void CUser::startEmbeddingAdvice(int view,
+                                 std::function<void(JobStatus, const EmbeddingAdvice&)> done)
+{
+    if (view < 0 || view >= kViewSlotCount)
+        return;
+    auto series = std::make_shared<std::vector<double>>(views[static_cast<std::size_t>(view)].engine.series);
+    auto advice = std::make_shared<EmbeddingAdvice>();
+    runViewJob(
+        view, JobKind::EmbeddingAdvice, seriesWork(series->size()) <= kQuickWork,
+        [series, advice](const JobControl& control) {
+            *advice = adviseEmbedding(*series, kAdviceMaxDelay, kMaxAnalysisDimension, control);
+        },
+        [advice, done = std::move(done)](JobStatus status) {
+            if (done)
+                done(status, *advice);
+        });
+}
+
+void CUser::startSeriesExponent(int view, const SeriesLyapunovOptions& options,
+                                std::function<void(JobStatus, const SeriesLyapunovResult&)> done)
+{
+    if (view < 0 || view >= kViewSlotCount)
+        return;
+    const DynamicsEngine& engine = views[static_cast<std::size_t>(view)].engine;
+    auto series = std::make_shared<std::vector<double>>(engine.series);
+    const int dimension = engine.recordInUse.Dimension;
+    const int delay = engine.recordInUse.delay;
+    auto result = std::make_shared<SeriesLyapunovResult>();
+    runViewJob(
+        view, JobKind::SeriesExponent, seriesWork(series->size()) <= kQuickWork,
+        [series, dimension, delay, options, result](const JobControl& control) {
+            *result = largestLyapunovExponent(*series, dimension, delay, options, control);
+        },
+        [result, done = std::move(done)](JobStatus status) {
+            if (done)
+                done(status, *result);
+        });
+}
+
+void CUser::startRecurrenceMeasures(
+    int view, const RecurrenceOptions& options,
+    std::function<void(JobStatus, const RecurrenceQuantities&)> done)
+{
+    if (view < 0 || view >= kViewSlotCount)
+        return;
+    const DynamicsEngine& engine = views[static_cast<std::size_t>(view)].engine;
+    const std::size_t count = static_cast<std::size_t>(
+        std::clamp(engine.recordInUse.validPointCount, 0, static_cast<int>(engine.orbit.size())));
+    auto points = std::make_shared<PhasePoints>(
+        orbitPoints(engine.orbit, count, std::clamp(engine.recordInUse.Dimension, 1, kMaxVariables)));
+    auto result = std::make_shared<RecurrenceQuantities>();
+    const double n = static_cast<double>(count);
+    runViewJob(
+        view, JobKind::RecurrenceMeasures, n * n * 0.5 <= kQuickWork,
+        [points, options, result](const JobControl& control) {
+            *result = quantifyRecurrence(*points, options, control);
+        },
+        [result, done = std::move(done)](JobStatus status) {
+            if (done)
+                done(status, *result);
+        });
 }

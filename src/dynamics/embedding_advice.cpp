@@ -78,7 +78,7 @@ std::optional<int> delayFromMutualInformation(const std::vector<double>& informa
 
 FalseNeighbourResult falseNearestNeighbours(const std::vector<double>& series, int delay,
                                             int maxDimension, const FalseNeighbourOptions& options,
-                                            const AnalysisHooks& hooks)
+                                            const JobControl& control)
 {
     FalseNeighbourResult result;
     if (maxDimension < kMinAnalysisDimension || maxDimension > kMaxAnalysisDimension) {
@@ -118,11 +118,11 @@ FalseNeighbourResult falseNearestNeighbours(const std::vector<double>& series, i
         std::size_t falseCount = 0;
         for (std::size_t i = 0; i < count; ++i) {
             if (i % 4096 == 0) {
-                if (hooks.cancelled()) {
+                if (control.stopRequested()) {
                     result.error = SeriesError::Cancelled;
                     return result;
                 }
-                hooks.report((m - 1 + static_cast<double>(i) / count) / maxDimension);
+                control.report((m - 1 + static_cast<double>(i) / count) / maxDimension);
             }
             const NeighbourSearch::Neighbour nb = search.nearest(i);
             const double separation =
@@ -138,12 +138,12 @@ FalseNeighbourResult falseNearestNeighbours(const std::vector<double>& series, i
         if (!result.dimension && result.fractions.back() < options.acceptedFraction)
             result.dimension = m;
     }
-    hooks.report(1.0);
+    control.report(1.0);
     return result;
 }
 
 EmbeddingAdvice adviseEmbedding(const std::vector<double>& series, int maxDelay, int maxDimension,
-                                const AnalysisHooks& hooks)
+                                const JobControl& control)
 {
     EmbeddingAdvice advice;
     if (maxDimension < kMinAnalysisDimension || maxDimension > kMaxAnalysisDimension) {
@@ -158,7 +158,7 @@ EmbeddingAdvice adviseEmbedding(const std::vector<double>& series, int maxDelay,
     advice.delay = delayFromMutualInformation(advice.mutualInformation);
     if (!advice.delay)
         return advice;
-    FalseNeighbourResult neighbours = falseNearestNeighbours(series, *advice.delay, maxDimension, {}, hooks);
+    FalseNeighbourResult neighbours = falseNearestNeighbours(series, *advice.delay, maxDimension, {}, control);
     if (neighbours.error == SeriesError::Cancelled)
         advice.error = SeriesError::Cancelled;
     advice.falseFractions = std::move(neighbours.fractions);

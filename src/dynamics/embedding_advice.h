@@ -15,7 +15,7 @@
 // series. The advised dimension is the smallest m whose fraction is below 1 %.
 #pragma once
 
-#include "dynamics/analysis_hooks.h"
+#include "dynamics/job_control.h"
 #include "dynamics/phase_points.h"
 
 #include <optional>
@@ -47,7 +47,7 @@ struct FalseNeighbourResult {
 FalseNeighbourResult falseNearestNeighbours(const std::vector<double>& series, int delay,
                                             int maxDimension,
                                             const FalseNeighbourOptions& options = {},
-                                            const AnalysisHooks& hooks = {});
+                                            const JobControl& control = {});
 
 struct EmbeddingAdvice {
     SeriesError error = SeriesError::None;
@@ -61,4 +61,4 @@ struct EmbeddingAdvice {
 // from the false neighbours at that delay (none when no delay was found or the
 // series is too short for maxDimension at it).
 EmbeddingAdvice adviseEmbedding(const std::vector<double>& series, int maxDelay, int maxDimension,
-                                const AnalysisHooks& hooks = {});
+                                const JobControl& control = {});

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdlib>
 
 namespace {
 
@@ -114,6 +115,29 @@ std::vector<unsigned char> renderRecurrenceImage(const RecurrenceMatrix& matrix)
             pixel[0] = c.r;
             pixel[1] = c.g;
             pixel[2] = c.b;
+        }
+    }
+    return image;
+}
+
+std::vector<unsigned char> renderThresholdImage(const RecurrenceMatrix& matrix, double epsilon,
+                                                int theilerWindow)
+{
+    constexpr unsigned char kBandGrey = 215;
+    const int n = matrix.N;
+    std::vector<unsigned char> image(static_cast<std::size_t>(n) * n * 3, 255);
+    if (matrix.distances.size() != static_cast<std::size_t>(n) * n)
+        return image;
+    const long stride = std::max(matrix.stride, 1);
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j) {
+            unsigned char value = 255;
+            if (std::abs(i - j) * stride < theilerWindow)
+                value = kBandGrey;
+            else if (matrix.distance(i, j) <= epsilon)
+                value = 0;
+            unsigned char* pixel = &image[(static_cast<std::size_t>(n - 1 - j) * n + i) * 3];
+            pixel[0] = pixel[1] = pixel[2] = value;
         }
     }
     return image;

@@ -54,3 +54,11 @@ private:
 // (i, j) lands in row N-1-j, column i: the logarithmic half (i < j) lies above
 // the diagonal, the linear half below it, and the diagonal is white.
 std::vector<unsigned char> renderRecurrenceImage(const RecurrenceMatrix& matrix);
+
+// The thresholded recurrence image of the same size and orientation: entry
+// (i, j) is black when the sampled points lie within epsilon of each other,
+// white otherwise, and light grey inside the Theiler band, where sampled
+// points i and j are fewer than theilerWindow orbit steps apart (stride
+// times |i - j|), since the measures leave that band out.
+std::vector<unsigned char> renderThresholdImage(const RecurrenceMatrix& matrix, double epsilon,
+                                                int theilerWindow);

@@ -96,7 +96,7 @@ double radiusForRecurrenceRate(const PhasePoints& points, double rate, int theil
 }
 
 RecurrenceQuantities quantifyRecurrence(const PhasePoints& points, const RecurrenceOptions& options,
-                                        const AnalysisHooks& hooks)
+                                        const JobControl& control)
 {
     RecurrenceQuantities q;
     const std::size_t n = points.count();
@@ -151,11 +151,11 @@ RecurrenceQuantities quantifyRecurrence(const PhasePoints& points, const Recurre
 
     for (std::size_t i = 0; i < n; ++i) {
         if (i % 1024 == 0) {
-            if (hooks.cancelled()) {
+            if (control.stopRequested()) {
                 q.error = SeriesError::Cancelled;
                 return q;
             }
-            hooks.report(static_cast<double>(i) / n);
+            control.report(static_cast<double>(i) / n);
         }
         std::size_t low = words, high = 0;
         search.forEachWithin(i, q.epsilon, [&](std::size_t j) {
@@ -188,7 +188,7 @@ RecurrenceQuantities quantifyRecurrence(const PhasePoints& points, const Recurre
         if (columnRun[k] > 0)
             ++vertical[columnRun[k]];
     }
-    hooks.report(1.0);
+    control.report(1.0);
 
     const std::size_t minLine = static_cast<std::size_t>(options.minLine);
     const LineSummary diagonals = summarise(diagonal, minLine);

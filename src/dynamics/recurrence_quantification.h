@@ -18,7 +18,7 @@
 // memory stays O(N) and the time O(N log N + number of recurrences).
 #pragma once
 
-#include "dynamics/analysis_hooks.h"
+#include "dynamics/job_control.h"
 #include "dynamics/phase_points.h"
 
 #include <cstdint>
@@ -52,4 +52,4 @@ struct RecurrenceQuantities {
 double radiusForRecurrenceRate(const PhasePoints& points, double rate, int theilerWindow);
 
 RecurrenceQuantities quantifyRecurrence(const PhasePoints& points, const RecurrenceOptions& options,
-                                        const AnalysisHooks& hooks = {});
+                                        const JobControl& control = {});

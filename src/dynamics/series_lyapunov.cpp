@@ -39,7 +39,7 @@ SeriesLyapunovOptions resolvedOptions(SeriesLyapunovOptions options, int dimensi
 
 SeriesLyapunovResult largestLyapunovExponent(const std::vector<double>& series, int dimension,
                                              int delay, const SeriesLyapunovOptions& requested,
-                                             const AnalysisHooks& hooks)
+                                             const JobControl& control)
 {
     SeriesLyapunovResult result;
     PhasePoints points;
@@ -65,11 +65,11 @@ SeriesLyapunovResult largestLyapunovExponent(const std::vector<double>& series, 
     const int m = points.dimension;
     for (std::size_t i = 0; i < count; ++i) {
         if (i % 2048 == 0) {
-            if (hooks.cancelled()) {
+            if (control.stopRequested()) {
                 result.error = SeriesError::Cancelled;
                 return result;
             }
-            hooks.report(static_cast<double>(i) / count);
+            control.report(static_cast<double>(i) / count);
         }
         const NeighbourSearch::Neighbour nb =
             search.nearest(i, static_cast<std::size_t>(options.theilerWindow));
@@ -85,7 +85,7 @@ SeriesLyapunovResult largestLyapunovExponent(const std::vector<double>& series, 
             }
         }
     }
-    hooks.report(1.0);
+    control.report(1.0);
 
     result.divergence.resize(steps + 1);
     for (std::size_t k = 0; k <= steps; ++k) {
@@ -97,7 +97,19 @@ SeriesLyapunovResult largestLyapunovExponent(const std::vector<double>& series, 
         }
         result.divergence[k] = sums[k] / static_cast<double>(pairs[k]);
     }
-    fitLine(result.divergence, options.fitFirst, options.fitLast, result.slope, result.intercept);
-    result.exponent = result.slope / options.samplingInterval;
+    refitDivergence(result, options.fitFirst, options.fitLast, options.samplingInterval);
     return result;
+}
+
+bool refitDivergence(SeriesLyapunovResult& result, int fitFirst, int fitLast,
+                     double samplingInterval)
+{
+    if (fitFirst < 0 || fitLast <= fitFirst ||
+        static_cast<std::size_t>(fitLast) >= result.divergence.size() || !(samplingInterval > 0.0))
+        return false;
+    result.fitFirst = fitFirst;
+    result.fitLast = fitLast;
+    fitLine(result.divergence, fitFirst, fitLast, result.slope, result.intercept);
+    result.exponent = result.slope / samplingInterval;
+    return true;
 }

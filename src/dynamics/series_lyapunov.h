@@ -7,7 +7,7 @@
 // by the sampling interval.
 #pragma once
 
-#include "dynamics/analysis_hooks.h"
+#include "dynamics/job_control.h"
 #include "dynamics/phase_points.h"
 
 #include <vector>
@@ -40,4 +40,11 @@ SeriesLyapunovOptions resolvedOptions(SeriesLyapunovOptions options, int dimensi
 
 SeriesLyapunovResult largestLyapunovExponent(const std::vector<double>& series, int dimension,
                                              int delay, const SeriesLyapunovOptions& options = {},
-                                             const AnalysisHooks& hooks = {});
+                                             const JobControl& control = {});
+
+// Fits the divergence curve of a result again over [fitFirst, fitLast] (a
+// range the user dragged or typed): slope, intercept and exponent follow.
+// False, with the result unchanged, for a range that is empty or leaves the
+// curve, or an interval that is not positive.
+bool refitDivergence(SeriesLyapunovResult& result, int fitFirst, int fitLast,
+                     double samplingInterval);

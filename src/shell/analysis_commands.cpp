@@ -1,10 +1,15 @@
 #include "shell/analysis_commands.h"
 
+#include "dialogs/series_file_dialog.h"
 #include "document/command_rules.h"
 #include "document/user_document.h"
 #include "shell/command_ids.h"
 #include "shell/command_router.h"
+#include "models/reporter.h"
 #include "settings/environment_settings.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -15,7 +20,34 @@ void startModelAnalysisCommand(CUser& document, Reporter& reporter, QWidget* dia
     runModelAnalysisStart(document, reporter, dialogParent);
 }
 
+void startSeriesAnalysisCommand(CUser& document, Reporter& reporter, QWidget* dialogParent,
+                                bool singleView)
+{
+    document.prepareAnalysisStart(DataSource::Series, singleView);
+    runSeriesAnalysisStart(document, reporter, dialogParent);
+}
+
 }  // namespace
+
+bool runSeriesAnalysisStart(CUser& document, Reporter& reporter, QWidget* dialogParent)
+{
+    const int view = document.activeView;
+    DynamicsEngine& engine = document.activeSlot().engine;
+    CSeriesFileDialog dialog(engine, reporter, dialogParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (!document.readViewSeries(view)) {
+        // An unopenable file has been reported by the reader.
+        if (QFileInfo(dialog.path()).isReadable())
+            reporter.showMessage(QCoreApplication::translate(
+                                     "SeriesAnalysis", "データファイル「%1」に読める値がありません。")
+                                     .arg(dialog.path())
+                                     .toStdString());
+        return false;
+    }
+    document.startView(view);
+    return true;
+}
 
 ModelChoice runModelAnalysisStart(CUser& document, Reporter& reporter, QWidget* dialogParent)
 {
@@ -46,6 +78,12 @@ void registerAnalysisCommands(CommandRouter& router, CUser& document, Reporter& 
     router.setHandler(CommandId::ModelAnalysisSingleView, [&document, &reporter, dialogParent] {
         startModelAnalysisCommand(document, reporter, dialogParent, true);
     });
+    router.setHandler(CommandId::SeriesAnalysis, [&document, &reporter, dialogParent] {
+        startSeriesAnalysisCommand(document, reporter, dialogParent, false);
+    });
+    router.setHandler(CommandId::SeriesAnalysisSingleView, [&document, &reporter, dialogParent] {
+        startSeriesAnalysisCommand(document, reporter, dialogParent, true);
+    });
 
     // The tools items that open a view's window: on the active view, or on
     // every shown view under "ALL View", wherever its orbit is ready.
@@ -61,6 +99,10 @@ void registerAnalysisCommands(CommandRouter& router, CUser& document, Reporter& 
         {CommandId::DimensionResponse, WindowKind::DimensionResponse},
         {CommandId::EquationDisplay, WindowKind::ModelEquation},
         {CommandId::ColourBar, WindowKind::ColourBar},
+        {CommandId::ReconstructionSetting, WindowKind::ReconstructionDelay},
+        {CommandId::AnalysisSeriesDisplay, WindowKind::AnalysedSeriesData},
+        {CommandId::SeriesDisplay, WindowKind::SeriesData},
+        {CommandId::RecurrencePlot, WindowKind::RecurrencePlot},
     };
     for (const ToolWindow& tool : tools) {
         const WindowKind kind = tool.kind;

@@ -2,13 +2,16 @@
 
 #include "dialogs/local_lyapunov_dialog.h"
 #include "dialogs/phase_space_dialog.h"
+#include "dialogs/reconstruction_window.h"
 #include "dialogs/sampling_dialog.h"
 #include "document/user_document.h"
 #include "document/view_layout.h"
 #include "plots/colour_bar_window.h"
 #include "plots/equation_window.h"
 #include "plots/lyapunov_value_window.h"
+#include "plots/recurrence_window.h"
 #include "plots/response_window.h"
+#include "plots/series_window.h"
 #include "shell/window_adapter.h"
 
 #include <QRect>
@@ -39,6 +42,10 @@ constexpr WindowRow kWindows[] = {
     {WindowKind::DimensionResponse, &makeWindow<CDimensionResponseWindow>},
     {WindowKind::ColourBar, &makeWindow<CColourBarWindow>},
     {WindowKind::ModelEquation, &makeWindow<CEquationWindow>},
+    {WindowKind::ReconstructionDelay, &makeWindow<CReconstructionWindow>},
+    {WindowKind::SeriesData, &makeWindow<CSeriesDataWindow>},
+    {WindowKind::AnalysedSeriesData, &makeWindow<CAnalysedSeriesWindow>},
+    {WindowKind::RecurrencePlot, &makeWindow<CRecurrenceWindow>},
 };
 
 }  // namespace

@@ -269,3 +269,31 @@ TEST(ColourScale, BytesAreChannelsTimes255Truncated)
 }
 
 }  // namespace
+
+TEST(RecurrenceMatrix, ThresholdImageMarksRecurrencesAndTheTheilerBand)
+{
+    // Points 0, 1 and 3 on a line, every second orbit point sampled.
+    RecurrenceMatrix matrix;
+    matrix.N = 3;
+    matrix.stride = 2;
+    matrix.distances = {0, 1, 3, 1, 0, 2, 3, 2, 0};
+    const auto shade = [](const std::vector<unsigned char>& image, int i, int j) {
+        // Entry (i, j) is row N-1-j, column i; the three channels agree.
+        const std::size_t at = (static_cast<std::size_t>(2 - j) * 3 + i) * 3;
+        EXPECT_EQ(image[at], image[at + 1]);
+        EXPECT_EQ(image[at], image[at + 2]);
+        return static_cast<int>(image[at]);
+    };
+    const auto within = renderThresholdImage(matrix, 1.5, 1);
+    EXPECT_EQ(shade(within, 0, 1), 0);
+    EXPECT_EQ(shade(within, 1, 0), 0);
+    EXPECT_EQ(shade(within, 1, 2), 255);
+    EXPECT_EQ(shade(within, 0, 2), 255);
+    const int band = shade(within, 1, 1);
+    EXPECT_GT(band, 0);
+    EXPECT_LT(band, 255);
+    // W = 3 orbit steps covers sampled neighbours (2 steps apart), not (0, 2).
+    const auto wide = renderThresholdImage(matrix, 5.0, 3);
+    EXPECT_EQ(shade(wide, 0, 1), band);
+    EXPECT_EQ(shade(wide, 0, 2), 0);
+}

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stop_token>
+#include <utility>
 
 namespace {
 
@@ -60,12 +62,34 @@ TEST(SeriesLyapunov, BadEmbeddingsAndRangesGiveErrorValues)
     EXPECT_EQ(largestLyapunovExponent(series, 1, 1, far).error, SeriesError::TooFewVectors);
 }
 
+TEST(SeriesLyapunov, RefitFollowsTheRangeAndRefusesEmptyOnes)
+{
+    // A curve that is a line of slope 0.5 from k = 3 on, bent before it.
+    SeriesLyapunovResult result;
+    for (int k = 0; k <= 10; ++k)
+        result.divergence.push_back(k < 3 ? 0.0 : 2.0 + 0.5 * k);
+    ASSERT_TRUE(refitDivergence(result, 3, 10, 2.0));
+    EXPECT_NEAR(result.slope, 0.5, 1e-12);
+    EXPECT_NEAR(result.intercept, 2.0, 1e-12);
+    EXPECT_NEAR(result.exponent, 0.25, 1e-12);
+    EXPECT_EQ(result.fitFirst, 3);
+    EXPECT_EQ(result.fitLast, 10);
+    const SeriesLyapunovResult before = result;
+    for (const auto& [first, last] : {std::pair{5, 5}, std::pair{6, 4}, std::pair{-1, 4},
+                                      std::pair{2, 11}}) {
+        EXPECT_FALSE(refitDivergence(result, first, last, 1.0)) << first << ":" << last;
+        EXPECT_EQ(result.fitFirst, before.fitFirst);
+        EXPECT_EQ(result.exponent, before.exponent);
+    }
+    EXPECT_FALSE(refitDivergence(result, 3, 10, 0.0));
+}
+
 TEST(SeriesLyapunov, CancelStopsTheRun)
 {
-    std::atomic<bool> cancel{true};
-    AnalysisHooks hooks;
-    hooks.cancel = &cancel;
-    const auto result = largestLyapunovExponent(series_data::logisticMap(5000), 2, 1, {}, hooks);
+    std::stop_source stop;
+    stop.request_stop();
+    const JobControl control(stop.get_token(), {});
+    const auto result = largestLyapunovExponent(series_data::logisticMap(5000), 2, 1, {}, control);
     EXPECT_EQ(result.error, SeriesError::Cancelled);
 }
 

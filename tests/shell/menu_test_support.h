@@ -22,3 +22,19 @@ inline QMenu* subMenu(const QList<QAction*>& actions, const QString& title)
     }
     return nullptr;
 }
+
+// The item with that text in the menu bar's pop-up of that title, its
+// enabled state brought up to date as when the menu opens; null when absent.
+inline QAction* menuItem(const QList<QAction*>& menuBar, const QString& menuTitle,
+                         const QString& text)
+{
+    QMenu* menu = subMenu(menuBar, menuTitle);
+    if (!menu)
+        return nullptr;
+    emit menu->aboutToShow();
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}

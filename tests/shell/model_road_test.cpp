@@ -444,15 +444,7 @@ private:
     // The item of the frame's menu bar, refreshed as when its menu opens.
     QAction* menuItem(const QString& menuTitle, const QString& text)
     {
-        QMenu* menu = subMenu(app_->frame().menuBar()->actions(), menuTitle);
-        if (!menu)
-            return nullptr;
-        emit menu->aboutToShow();
-        for (QAction* action : menu->actions()) {
-            if (action->text() == text)
-                return action;
-        }
-        return nullptr;
+        return ::menuItem(app_->frame().menuBar()->actions(), menuTitle, text);
     }
 
     static QAction* refreshed(QAction* item)

@@ -8,6 +8,7 @@
 #include "dialogs/shown_messages_reporter.h"
 #include "fake_display_settings.h"
 #include "shell/attrava_app.h"
+#include "shell/window_adapter.h"
 #include "view/ps_view.h"
 
 #include <QScreen>
@@ -61,6 +62,17 @@ private:
     ShownMessagesReporter reporter_;
     std::unique_ptr<CAttravaApp> app_;
 };
+
+// The Qt window of that kind a view holds; null when it has none (or one of
+// another class).
+template <class W>
+W* viewWindow(CUser& document, WindowKind kind, int view)
+{
+    const auto& entry = document.views[static_cast<std::size_t>(view)]
+                            .windows[static_cast<std::size_t>(windowEntry(kind))];
+    auto* adapter = dynamic_cast<WindowAdapter<W>*>(entry.get());
+    return adapter ? adapter->widget() : nullptr;
+}
 
 // Saves the whole screen as NAME.png into the folder ATTRAVA_SCREENSHOT_DIR
 // names, so that a stage of a road test can be looked at by eye.
