@@ -60,9 +60,7 @@ int runScanCommand(const ScanOptions& options)
     {
         ProgressDisplay progress("scan");
         progress.stage("scanning");
-        ScanControl control;
-        control.progress = [&progress](double done) { progress.fraction(done); };
-        result = runScan(engine, settings, control);
+        result = runScan(engine, settings, progress.control());
     }
 
     std::FILE* out = openOutput(options.outPath);
