@@ -1,6 +1,7 @@
-// The batch commands' buffered text output: the same text printf gives, read
-// back exactly, and nothing lost or reordered across buffer flushes.
-#include "cli/text_out.h"
+// The buffered text output: the same text printf gives, read back exactly,
+// and nothing lost or reordered across buffer flushes, into a stream or a
+// string alike.
+#include "dynamics/text_out.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +9,11 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
+// What `write` gives through a stream; the string sink must give the same.
 std::string written(const std::function<void(TextOut&)>& write)
 {
     char* data = nullptr;
@@ -24,20 +27,30 @@ std::string written(const std::function<void(TextOut&)>& write)
     std::fclose(memory);
     std::string text(data, size);
     std::free(data);
+    std::string sunk;
+    {
+        TextOut out(sunk);
+        write(out);
+        EXPECT_TRUE(out.finish());
+    }
+    EXPECT_EQ(sunk, text);
     return text;
 }
 
 TEST(TextOut, NumbersMatchPrintfAndReadBackAcrossFlushes)
 {
+    // About 3 MB, so the buffer is flushed several times.
+    std::vector<double> values;
     std::string expected;
+    for (int i = 0; i < 120000; ++i) {
+        values.push_back(std::sin(i * 0.37) * std::pow(10.0, i % 23 - 11));
+        char printed[40];
+        std::snprintf(printed, sizeof printed, "%.17g", values.back());
+        expected += printed;
+        expected += ' ';
+    }
     const std::string text = written([&](TextOut& out) {
-        // About 3 MB, so the buffer is flushed several times.
-        for (int i = 0; i < 120000; ++i) {
-            const double value = std::sin(i * 0.37) * std::pow(10.0, i % 23 - 11);
-            char printed[40];
-            std::snprintf(printed, sizeof printed, "%.17g", value);
-            expected += printed;
-            expected += ' ';
+        for (const double value : values) {
             out.general17(value);
             out.put(' ');
         }
