@@ -28,6 +28,7 @@ enum class JobKind {
     DimensionResponse,
     Recurrence,
     VectorField,  // the lattice samples and streamlines of a large vector field
+    ParameterScan,
 };
 
 enum class JobStatus {
