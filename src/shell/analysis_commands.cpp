@@ -61,6 +61,7 @@ void registerAnalysisCommands(CommandRouter& router, CUser& document, Reporter& 
         {CommandId::DimensionResponse, WindowKind::DimensionResponse},
         {CommandId::EquationDisplay, WindowKind::ModelEquation},
         {CommandId::ColourBar, WindowKind::ColourBar},
+        {CommandId::ParameterScan, WindowKind::ParameterScan},
     };
     for (const ToolWindow& tool : tools) {
         const WindowKind kind = tool.kind;

@@ -9,6 +9,7 @@
 #include "plots/equation_window.h"
 #include "plots/lyapunov_value_window.h"
 #include "plots/response_window.h"
+#include "plots/scan_window.h"
 #include "shell/window_adapter.h"
 
 #include <QRect>
@@ -39,6 +40,7 @@ constexpr WindowRow kWindows[] = {
     {WindowKind::DimensionResponse, &makeWindow<CDimensionResponseWindow>},
     {WindowKind::ColourBar, &makeWindow<CColourBarWindow>},
     {WindowKind::ModelEquation, &makeWindow<CEquationWindow>},
+    {WindowKind::ParameterScan, &makeWindow<CScanWindow>},
 };
 
 }  // namespace
