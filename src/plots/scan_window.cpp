@@ -8,6 +8,7 @@
 #include "plots/plot_frame.h"
 #include "plots/plot_geometry.h"
 #include "plots/plot_text.h"
+#include "plots/scan_diagram.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {

@@ -12,13 +12,13 @@
 #include "document/analysis_window.h"
 #include "document/job_runner.h"
 #include "dynamics/parameter_scan.h"
-#include "plots/scan_diagram.h"
 
 #include <QDialog>
 #include <QTimer>
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class CJobStrip;
@@ -42,9 +42,6 @@ public:
     // Starts a scan with the settings of the controls; false, with a message,
     // when they are refused.
     bool startScan();
-    // The settings the controls hold; empty, with the message shown, when a
-    // text is not a number.
-    std::optional<ScanSettings> settingsFromControls();
 
     // Cells received so far (computed ones, in the order they came).
     const std::vector<ScanCell>& cells() const { return cells_; }
@@ -73,6 +70,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The settings the controls hold; empty, with the message shown, when a
+    // text is not a number.
+    std::optional<ScanSettings> settingsFromControls();
     // The controls for the view's model: its parameters and variables, the
     // chosen parameter's range.
     void fillControls();
