@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -284,14 +283,6 @@ bool CScanWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void CScanWindow::hideEvent(QHideEvent* event)
-{
-    // A closed window's scan is of no use any more.
-    if (!event->spontaneous())
-        links_.document.jobs.cancel(links_.view, JobKind::ParameterScan);
-    QDialog::hideEvent(event);
 }
 
 void CScanWindow::refresh()

@@ -67,7 +67,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     // The settings the controls hold; empty, with the message shown, when a
