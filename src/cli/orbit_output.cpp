@@ -1,6 +1,6 @@
 #include "cli/orbit_output.h"
 
-#include "cli/text_out.h"
+#include "dynamics/text_out.h"
 
 #include <algorithm>
 

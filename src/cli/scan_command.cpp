@@ -8,8 +8,9 @@
 #include "cli/progress.h"
 #include "cli/scan_image.h"
 #include "cli/scan_options.h"
-#include "cli/scan_output.h"
 #include "cli/tool_messages.h"
+#include "dynamics/scan_csv.h"
+#include "dynamics/text_out.h"
 
 #include <cstdio>
 
@@ -60,15 +61,15 @@ int runScanCommand(const ScanOptions& options)
     {
         ProgressDisplay progress("scan");
         progress.stage("scanning");
-        ScanControl control;
-        control.progress = [&progress](double done) { progress.fraction(done); };
-        result = runScan(engine, settings, control);
+        result = runScan(engine, settings, progress.control());
     }
 
     std::FILE* out = openOutput(options.outPath);
     if (out == nullptr)
         return fail("scan: cannot open the output file " + options.outPath);
-    const bool written = writeScanCsv(out, settings, result);
+    TextOut text(out);
+    writeScanCsv(text, settings, result);
+    const bool written = text.finish();
     if (!closeOutput(out) || !written)
         return fail("scan: writing the CSV failed");
     std::string error;

@@ -1,4 +1,4 @@
-// The per-view modeless windows as the document sees them: the fourteen
+// The per-view modeless windows as the document sees them: the fifteen
 // analysis window kinds, the seventeen entries of a view's window table, the
 // links a window is made with, the small interface every such window
 // implements so the document can ask whether it is showing, refresh it and
@@ -30,11 +30,12 @@ enum class WindowKind {
     AnalysedSeriesData = 11,    // time-series window showing the reconstructed data
     ColourBar = 12,
     ModelEquation = 13,
+    ParameterScan = 14,         // parameter scan window
 };
 
-inline constexpr int kWindowKindCount = 14;
-// Entries of a view's window table: the fourteen kinds, one unused entry, and
-// the two property sheets.
+inline constexpr int kWindowKindCount = 15;
+// Entries of a view's window table: the fifteen kinds and the two property
+// sheets.
 inline constexpr int kWindowEntryCount = 17;
 inline constexpr int kEnvironmentSheetEntry = 15;
 inline constexpr int kDefaultParameterSheetEntry = 16;
@@ -42,7 +43,7 @@ inline constexpr int kDefaultParameterSheetEntry = 16;
 // The table entry that holds a window of the given kind.
 constexpr int windowEntry(WindowKind kind)
 {
-    constexpr std::array<int, kWindowKindCount> entries{0, 1, 2, 3, 5, 6, 7, 8, 9, 4, 10, 12, 13, 14};
+    constexpr std::array<int, kWindowKindCount> entries{0, 1, 2, 3, 5, 6, 7, 8, 9, 4, 10, 12, 13, 14, 11};
     return entries[static_cast<int>(kind)];
 }
 

@@ -31,6 +31,7 @@ enum class JobKind {
     EmbeddingAdvice,     // delay and dimension advice of a time series
     SeriesExponent,      // largest Lyapunov exponent of a time series
     RecurrenceMeasures,  // recurrence quantification of the stored orbit
+    ParameterScan,       // a parameter scan of the view's model
 };
 
 enum class JobStatus {

@@ -11,6 +11,7 @@
 
 #include "document/job_runner.h"
 #include "document/scale_rules.h"
+#include "document/scan_feed.h"
 #include "document/view_slot.h"
 #include "dynamics/embedding_advice.h"
 #include "dynamics/recurrence.h"
@@ -25,6 +26,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -223,6 +225,16 @@ public:
     // orbit (the reconstructed vectors of a time-series view).
     void startRecurrenceMeasures(int view, const RecurrenceOptions& options,
                                  std::function<void(JobStatus, const RecurrenceQuantities&)> done);
+    // A parameter scan of the view's model (runScan on a worker copy of its
+    // engine), always through the job runner so that it can be watched while
+    // it fills: every computed cell goes into `feed` at once; `done` runs on
+    // this thread when the scan has ended.
+    void startScan(int view, const ScanSettings& settings, std::shared_ptr<ScanFeed> feed,
+                   std::function<void(JobStatus)> done);
+    // Gives parameter k of the view's model the value and computes the orbit
+    // anew, so the view shows the attractor there. Nothing on a view without
+    // a bound model.
+    void setViewParameter(int view, int parameter, double value);
     // Runs the finish steps of the jobs that have ended. The drawing tick
     // calls it; the toolkit layer calls it too when a worker signals.
     void deliverFinishedJobs() { jobs.deliverFinished(); }
@@ -245,7 +257,7 @@ public:
 
     bool isAnalysisWindowOpen(int kind, int view) const;
     void closeAnalysisWindow(int kind, int view);
-    // Resets the view's environment and closes its fourteen analysis windows
+    // Resets the view's environment and closes its fifteen analysis windows
     // (the two property sheets stay).
     void closeViewWindows(int view);
     // Whether a window of the kind may open on the view, by the view's data

@@ -9,6 +9,7 @@
 #include "dynamics/orbit_events.h"
 
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 #include <thread>
 
@@ -137,7 +138,8 @@ void shardRange(int cells, int index, int count, int& first, int& last)
     last = at(index + 1);
 }
 
-ScanResult runScan(const DynamicsEngine& model, const ScanSettings& settings, const ScanControl& control)
+ScanResult runScan(const DynamicsEngine& model, const ScanSettings& settings, const JobControl& control,
+                   const ScanCellDone& cellDone)
 {
     ScanResult result;
     result.dimension = model.recordInUse.Dimension;
@@ -177,14 +179,14 @@ ScanResult runScan(const DynamicsEngine& model, const ScanSettings& settings, co
     std::atomic<std::size_t> nextUnit{0};
     std::atomic<long> done{0};
     std::atomic<bool> cancelled{false};
-    std::mutex progressMutex;
+    std::mutex reportMutex;
     const auto work = [&] {
         Worker worker(model, settings);
         for (std::size_t u = nextUnit++; u < units.size(); u = nextUnit++) {
             const Unit& unit = units[u];
             StateVector start = worker.initial();
             for (int i = unit.firstI; i <= unit.lastI; ++i) {
-                if (control.cancel != nullptr && control.cancel->load()) {
+                if (control.stopRequested()) {
                     cancelled = true;
                     return;
                 }
@@ -192,10 +194,10 @@ ScanResult runScan(const DynamicsEngine& model, const ScanSettings& settings, co
                 ScanCell* cell = c >= first ? &result.cells[static_cast<std::size_t>(c)] : nullptr;
                 start = worker.run(i, unit.row, start, cell);
                 const long finished = ++done;
-                if (control.progress) {
-                    const std::lock_guard lock(progressMutex);
-                    control.progress(static_cast<double>(finished) / static_cast<double>(integrations));
-                }
+                const std::lock_guard lock(reportMutex);
+                if (cellDone && cell != nullptr)
+                    cellDone(*cell);
+                control.report(static_cast<double>(finished) / static_cast<double>(integrations));
             }
         }
     };

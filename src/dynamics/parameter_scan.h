@@ -19,8 +19,8 @@
 #pragma once
 
 #include "dynamics/dynamics_engine.h"
+#include "dynamics/job_control.h"
 
-#include <atomic>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -72,19 +72,18 @@ struct ScanResult {
     bool cancelled = false;
 };
 
-// Progress and cancellation. progress gets the fraction of this shard's
-// integrations done; it is called from the worker threads, one call at a
-// time. A set cancel flag stops the workers after their current value.
-struct ScanControl {
-    std::function<void(double)> progress;
-    const std::atomic<bool>* cancel = nullptr;
-};
+// Receives each cell as soon as its value is computed, so a caller can show
+// a scan while it fills. Called from the worker threads, one call at a time.
+using ScanCellDone = std::function<void(const ScanCell&)>;
 
 // Runs the scan for the model bound in `model` (its record in use, with its
 // parameter values, initial value and sampling settings; Sampling_Point is
-// replaced by transient + points). The engine itself is only read.
+// replaced by transient + points). The engine itself is only read. The
+// control gets the fraction of this shard's integrations done, from the
+// worker threads one call at a time; a stop it asks for ends the workers
+// after their current value, and the result is then marked cancelled.
 ScanResult runScan(const DynamicsEngine& model, const ScanSettings& settings,
-                   const ScanControl& control = {});
+                   const JobControl& control = {}, const ScanCellDone& cellDone = {});
 
 // The slice of cells [first, last) that shard `index` of `count` takes out
 // of `cells`.

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <iterator>
 #include <utility>
 
 QPolygon columnPolyline(const std::vector<double>& values, const std::vector<std::size_t>& entries,
@@ -19,6 +20,15 @@ QPolygon columnPolyline(const std::vector<double>& values, const std::vector<std
         ++x;
     }
     return points;
+}
+
+QColor exponentColour(int k)
+{
+    static const QColor colours[] = {
+        QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),
+        QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 255, 0),
+    };
+    return colours[static_cast<std::size_t>(k) % std::size(colours)];
 }
 
 CPlotFrame::CPlotFrame(QWidget* parent) : QFrame(parent)
@@ -44,5 +54,9 @@ void CPlotFrame::paintEvent(QPaintEvent* event)
     for (const PlotPolyline& line : picture_.lines) {
         painter.setPen(QPen(line.colour, 1));
         painter.drawPolyline(line.points);
+    }
+    for (const PlotPolyline& dots : picture_.dots) {
+        painter.setPen(QPen(dots.colour, 1));
+        painter.drawPoints(dots.points);
     }
 }

@@ -1,5 +1,5 @@
 // The drawing surface of the plot windows: a frame of fixed logical size that
-// paints a plot picture, a white area and one-pixel polylines in given
+// paints a plot picture, a white area, one-pixel polylines and dots in given
 // colours, in logical pixels. On a screen with a device pixel ratio of 2 the
 // same picture covers the same place and is drawn with twice the pixels.
 #pragma once
@@ -21,7 +21,13 @@ struct PlotPicture {
     // edges exclusive, white before drawing the lines.
     bool clearWhite = true;
     std::vector<PlotPolyline> lines;
+    // Point sets drawn as single pixels, after the lines.
+    std::vector<PlotPolyline> dots;
 };
+
+// The colour of exponent k (0-based) in the plots of a spectrum: red, green,
+// blue, magenta, cyan, yellow.
+QColor exponentColour(int k);
 
 // The polyline through the rows of `values` at the given entries: column m
 // at x = m + 1, y by the value's place between low and high.

@@ -20,11 +20,6 @@ constexpr PlotScale kResponseScale{196, 195};
 constexpr int kZeroLineEnd = 477;
 constexpr int kGridLineEnd = 479;
 
-const QColor kExponentColours[kMaxVariables] = {
-    QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),
-    QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 255, 0),
-};
-
 // The bounds and columns of a plot of `count` points between low and high.
 struct ResponseAxes {
     double low = 0.0;
@@ -71,8 +66,8 @@ ResponsePlot spectrumResponsePlot(const DynamicsEngine& engine)
                            static_cast<int>(engine.spectrumResponse.size()));
     for (int k = 0; k < n; ++k)
         plot.picture.lines.push_back(
-            {kExponentColours[k], columnPolyline(engine.spectrumResponse[static_cast<std::size_t>(k)],
-                                                 axes.entries, axes.low, axes.high, kResponseScale)});
+            {exponentColour(k), columnPolyline(engine.spectrumResponse[static_cast<std::size_t>(k)],
+                                               axes.entries, axes.low, axes.high, kResponseScale)});
     plot.picture.lines.push_back(
         horizontalLine(valueToPixel(0.0, axes.low, axes.high, kResponseScale), kZeroLineEnd));
     return plot;

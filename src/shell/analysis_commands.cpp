@@ -103,6 +103,7 @@ void registerAnalysisCommands(CommandRouter& router, CUser& document, Reporter& 
         {CommandId::AnalysisSeriesDisplay, WindowKind::AnalysedSeriesData},
         {CommandId::SeriesDisplay, WindowKind::SeriesData},
         {CommandId::RecurrencePlot, WindowKind::RecurrencePlot},
+        {CommandId::ParameterScan, WindowKind::ParameterScan},
     };
     for (const ToolWindow& tool : tools) {
         const WindowKind kind = tool.kind;

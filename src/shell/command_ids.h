@@ -35,6 +35,7 @@ constexpr int SeriesDisplay = 33906;
 constexpr int ColourBar = 33829;
 constexpr int ReconstructionSetting = 32935;
 constexpr int AnalysisSeriesDisplay = 32940;
+constexpr int ParameterScan = 33950;
 
 // "オプション(&O)"
 constexpr int DefaultParameters = 33905;

@@ -63,6 +63,7 @@ std::vector<CommandInfo> buildCommandTable()
         {ColourBar, QT_TRANSLATE_NOOP("CommandTable", "カラーバーの提示"), ""},
         {ReconstructionSetting, QT_TRANSLATE_NOOP("CommandTable", "再構成次元、遅れ時間の設定"), ""},
         {AnalysisSeriesDisplay, QT_TRANSLATE_NOOP("CommandTable", "解析時系列データの提示"), ""},
+        {ParameterScan, QT_TRANSLATE_NOOP("CommandTable", "パラメータ走査"), ""},
 
         {DefaultParameters, QT_TRANSLATE_NOOP("CommandTable", "デフォルトパラメータの設定"), ""},
         {EnvironmentSetting, QT_TRANSLATE_NOOP("CommandTable", "環境設定"), ""},
@@ -117,6 +118,7 @@ MenuEntry toolMenu()
         command(SpectrumResponse), command(LyapunovDimension), command(DimensionResponse),
         command(RecurrencePlot), command(EquationDisplay), command(SeriesDisplay),
         command(ColourBar), command(ReconstructionSetting), command(AnalysisSeriesDisplay),
+        separator(), command(ParameterScan),
     });
 }
 

@@ -12,6 +12,7 @@
 #include "plots/recurrence_window.h"
 #include "plots/response_window.h"
 #include "plots/series_window.h"
+#include "plots/scan_window.h"
 #include "shell/window_adapter.h"
 
 #include <QRect>
@@ -46,6 +47,7 @@ constexpr WindowRow kWindows[] = {
     {WindowKind::SeriesData, &makeWindow<CSeriesDataWindow>},
     {WindowKind::AnalysedSeriesData, &makeWindow<CAnalysedSeriesWindow>},
     {WindowKind::RecurrencePlot, &makeWindow<CRecurrenceWindow>},
+    {WindowKind::ParameterScan, &makeWindow<CScanWindow>},
 };
 
 }  // namespace

@@ -157,7 +157,7 @@ TEST_F(CommandRules, WindowQueriesOutsideTheKindsAreFalse)
 {
     openFakeWindow(document, 0, WindowKind::ModelEquation, windowCloses);
     EXPECT_TRUE(document.isAnalysisWindowOpen(13, 0));
-    EXPECT_FALSE(document.isAnalysisWindowOpen(14, 0));
+    EXPECT_FALSE(document.isAnalysisWindowOpen(15, 0));
     EXPECT_FALSE(document.isAnalysisWindowOpen(-1, 0));
     EXPECT_FALSE(document.isAnalysisWindowOpen(13, 9));
     document.closeAnalysisWindow(13, 0);
@@ -174,13 +174,13 @@ TEST(WindowEntries, KindsLandInTheirTableEntries)
     EXPECT_EQ(windowEntry(WindowKind::RecurrencePlot), 10);
     EXPECT_EQ(windowEntry(WindowKind::AnalysedSeriesData), 12);
     EXPECT_EQ(windowEntry(WindowKind::ModelEquation), 14);
+    EXPECT_EQ(windowEntry(WindowKind::ParameterScan), 11);
     bool used[kWindowEntryCount] = {};
     for (int kind = 0; kind < kWindowKindCount; ++kind) {
         const int entry = windowEntry(static_cast<WindowKind>(kind));
         EXPECT_FALSE(used[entry]) << "entry " << entry << " twice";
         used[entry] = true;
     }
-    EXPECT_FALSE(used[11]);
     EXPECT_FALSE(used[kEnvironmentSheetEntry]);
     EXPECT_FALSE(used[kDefaultParameterSheetEntry]);
 }

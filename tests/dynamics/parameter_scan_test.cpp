@@ -143,4 +143,44 @@ TEST(ParameterScan, ThreadCountAndShardSplitDoNotChangeTheResults)
     EXPECT_NE(chained.cells[1].values, fresh.cells[1].values);
 }
 
+TEST(ParameterScan, ControlStopsTheWorkersAndEveryComputedCellIsHandedOver)
+{
+    DynamicsEngine model;
+    testmodels::bindLorenz(model);
+    ScanSettings settings;
+    settings.axis = {1, 20.0, 30.0, 6};
+    settings.transient = 100;
+    settings.points = 400;
+    settings.threads = 2;
+
+    // Each cell comes once, complete, and the progress ends at the whole.
+    std::vector<int> handed(6, 0);
+    std::vector<std::vector<double>> seen(6);
+    double last = 0.0;
+    const JobControl reporting({}, [&](double fraction) { last = fraction; });
+    const ScanResult whole = runScan(model, settings, reporting, [&](const ScanCell& cell) {
+        ++handed[static_cast<std::size_t>(cell.i)];
+        seen[static_cast<std::size_t>(cell.i)] = cell.values;
+    });
+    EXPECT_FALSE(whole.cancelled);
+    EXPECT_EQ(last, 1.0);
+    for (const ScanCell& cell : whole.cells) {
+        EXPECT_EQ(handed[static_cast<std::size_t>(cell.i)], 1) << cell.i;
+        EXPECT_EQ(seen[static_cast<std::size_t>(cell.i)], cell.values) << cell.i;
+    }
+
+    // A stop asked for after the first cell leaves the rest undone.
+    std::stop_source stop;
+    int cells = 0;
+    settings.threads = 1;
+    const ScanResult stopped = runScan(model, settings, JobControl(stop.get_token(), {}),
+                                       [&](const ScanCell&) {
+                                           ++cells;
+                                           stop.request_stop();
+                                       });
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_EQ(cells, 1);
+    EXPECT_FALSE(stopped.cells.back().computed);
+}
+
 }  // namespace

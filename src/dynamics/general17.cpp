@@ -1,4 +1,4 @@
-#include "cli/general17.h"
+#include "dynamics/general17.h"
 
 #include <bit>
 #include <charconv>

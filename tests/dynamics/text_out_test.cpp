@@ -1,6 +1,7 @@
-// The batch commands' buffered text output: the same text printf gives, read
-// back exactly, and nothing lost or reordered across buffer flushes.
-#include "cli/text_out.h"
+// The buffered text output: the same text printf gives, read back exactly,
+// and nothing lost or reordered across buffer flushes, into a stream or a
+// string alike.
+#include "dynamics/text_out.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,7 @@ std::string printed17(double value)
     return text;
 }
 
+// What `write` gives through a stream; the string sink must give the same.
 std::string written(const std::function<void(TextOut&)>& write)
 {
     char* data = nullptr;
@@ -35,18 +37,28 @@ std::string written(const std::function<void(TextOut&)>& write)
     std::fclose(memory);
     std::string text(data, size);
     std::free(data);
+    std::string sunk;
+    {
+        TextOut out(sunk);
+        write(out);
+        EXPECT_TRUE(out.finish());
+    }
+    EXPECT_EQ(sunk, text);
     return text;
 }
 
 TEST(TextOut, NumbersMatchPrintfAndReadBackAcrossFlushes)
 {
+    // About 3 MB, so the buffer is flushed several times.
+    std::vector<double> values;
     std::string expected;
+    for (int i = 0; i < 120000; ++i) {
+        values.push_back(std::sin(i * 0.37) * std::pow(10.0, i % 23 - 11));
+        expected += printed17(values.back());
+        expected += ' ';
+    }
     const std::string text = written([&](TextOut& out) {
-        // About 3 MB, so the buffer is flushed several times.
-        for (int i = 0; i < 120000; ++i) {
-            const double value = std::sin(i * 0.37) * std::pow(10.0, i % 23 - 11);
-            expected += printed17(value);
-            expected += ' ';
+        for (const double value : values) {
             out.general17(value);
             out.put(' ');
         }

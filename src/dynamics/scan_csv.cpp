@@ -1,6 +1,6 @@
-#include "cli/scan_output.h"
+#include "dynamics/scan_csv.h"
 
-#include "cli/text_out.h"
+#include "dynamics/text_out.h"
 
 #include <algorithm>
 #include <string>
@@ -33,9 +33,8 @@ std::string header(const ScanSettings& settings, int dimension)
 
 }  // namespace
 
-bool writeScanCsv(std::FILE* out, const ScanSettings& settings, const ScanResult& result)
+void writeScanCsv(TextOut& text, const ScanSettings& settings, const ScanResult& result)
 {
-    TextOut text(out);
     if (settings.shardIndex == 0)
         text.text(header(settings, result.dimension));
 
@@ -93,5 +92,4 @@ bool writeScanCsv(std::FILE* out, const ScanSettings& settings, const ScanResult
             }
         }
     }
-    return text.finish();
 }

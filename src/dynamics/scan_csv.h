@@ -1,4 +1,5 @@
-// The scan command's CSV. Every row starts with its indices, zero-padded to a
+// The CSV of a parameter scan, as the batch tool's scan command writes it
+// and the program's scan window saves it. Every row starts with its indices, zero-padded to a
 // fixed width, and the rows of a run come in the order of those indices; the
 // header starts with "#" and only the first shard (or an unsharded run)
 // writes it. So the files of all shards, put together and sorted bytewise
@@ -14,7 +15,7 @@
 
 #include "dynamics/parameter_scan.h"
 
-#include <cstdio>
+class TextOut;
 
-// False when a write fails.
-bool writeScanCsv(std::FILE* out, const ScanSettings& settings, const ScanResult& result);
+// The header (for the first shard) and the rows of the computed cells.
+void writeScanCsv(TextOut& text, const ScanSettings& settings, const ScanResult& result);

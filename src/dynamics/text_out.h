@@ -1,7 +1,8 @@
 // Text output of the batch commands through one large buffer: numbers are
 // formatted with std::to_chars straight into it, and it goes to the stream in
 // pieces of about a megabyte, so millions of numbers take a fraction of a
-// second. A failed write is remembered and reported by finish().
+// second. A failed write is remembered and reported by finish(). The
+// program's windows write the same text into a string, for their CSV files.
 #pragma once
 
 #include <cstdio>
@@ -11,6 +12,8 @@
 class TextOut {
 public:
     explicit TextOut(std::FILE* out);
+    // Appends to `sink`, which must outlive the output.
+    explicit TextOut(std::string& sink);
     TextOut(const TextOut&) = delete;
     TextOut& operator=(const TextOut&) = delete;
 
@@ -31,7 +34,8 @@ private:
     void reserve(std::size_t bytes);
     void flush();
 
-    std::FILE* out_;
+    std::FILE* out_ = nullptr;
+    std::string* sink_ = nullptr;
     std::string buffer_;
     std::size_t used_ = 0;
     bool failed_ = false;

@@ -1,6 +1,6 @@
-#include "cli/text_out.h"
+#include "dynamics/text_out.h"
 
-#include "cli/general17.h"
+#include "dynamics/general17.h"
 
 #include <charconv>
 
@@ -15,9 +15,13 @@ constexpr std::size_t kNumberBytes = 32;
 
 TextOut::TextOut(std::FILE* out) : out_(out), buffer_(kChunkBytes + kNumberBytes, '\0') {}
 
+TextOut::TextOut(std::string& sink) : sink_(&sink), buffer_(kChunkBytes + kNumberBytes, '\0') {}
+
 void TextOut::flush()
 {
-    if (used_ > 0 && std::fwrite(buffer_.data(), 1, used_, out_) != used_)
+    if (sink_ != nullptr)
+        sink_->append(buffer_.data(), used_);
+    else if (used_ > 0 && std::fwrite(buffer_.data(), 1, used_, out_) != used_)
         failed_ = true;
     used_ = 0;
 }
