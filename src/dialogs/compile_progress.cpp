@@ -39,8 +39,9 @@ CompileResult compileShowingProgress(const ModelListEditor::Compiler& compiler,
     showBusy.setSingleShot(true);
     QObject::connect(&showBusy, &QTimer::timeout, [&busy, parent] {
         busy = std::make_unique<QProgressDialog>(
-            QStringLiteral("モデルライブラリをコンパイルしています…"), QString(), 0, 0, parent);
-        busy->setWindowTitle(QStringLiteral("コンパイル"));
+            CCompileFailureDialog::tr("モデルライブラリをコンパイルしています…"), QString(), 0, 0,
+            parent);
+        busy->setWindowTitle(CCompileFailureDialog::tr("コンパイル"));
         busy->setWindowModality(Qt::WindowModal);
         busy->setMinimumDuration(0);
         busy->show();
@@ -64,7 +65,7 @@ CCompileFailureDialog::CCompileFailureDialog(const std::string& modelName,
                                              const CompileResult& result, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("コンパイルエラー"));
+    setWindowTitle(tr("コンパイルエラー"));
     setObjectName(QStringLiteral("compileFailureDialog"));
 
     Failure failure{FailureKind::CompileFailed};
@@ -89,7 +90,7 @@ CCompileFailureDialog::CCompileFailureDialog(const std::string& modelName,
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(message);
-    layout->addWidget(new QLabel(QStringLiteral("コンパイラのメッセージ："), this));
+    layout->addWidget(new QLabel(tr("コンパイラのメッセージ："), this));
     layout->addWidget(diagnostics, 1);
     layout->addLayout(buttonRow);
     okButton->setFocus();

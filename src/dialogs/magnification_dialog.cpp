@@ -22,18 +22,20 @@ MagnificationInput parseMagnification(const QString& text)
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        return {std::nullopt, "数値を入力してください。"};
+        return {std::nullopt, CMagnificationDialog::tr("数値を入力してください。").toStdString()};
     if (value < 0.0 || value > maximumMagnification)
-        return {std::nullopt, "0 から 1000 までの数字を入力してください。"};
+        return {std::nullopt,
+                CMagnificationDialog::tr("0 から 1000 までの数字を入力してください。").toStdString()};
     if (value == 0.0)
-        return {std::nullopt, "0 より大きい数字を入力してください。"};
+        return {std::nullopt,
+                CMagnificationDialog::tr("0 より大きい数字を入力してください。").toStdString()};
     return {value, {}};
 }
 
 CMagnificationDialog::CMagnificationDialog(double scale, Reporter& reporter, QWidget* parent)
     : QDialog(parent), reporter_(reporter), value_(scale)
 {
-    setWindowTitle(QStringLiteral("倍率入力"));
+    setWindowTitle(tr("倍率入力"));
 
     edit_ = new QLineEdit(QString::asprintf("%.3f", scale), this);
     edit_->setObjectName(QStringLiteral("magnificationEdit"));
@@ -41,12 +43,12 @@ CMagnificationDialog::CMagnificationDialog(double scale, Reporter& reporter, QWi
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("ｷｬﾝｾﾙ"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CMagnificationDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CMagnificationDialog::reject);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("倍率  x"), this));
+    row->addWidget(new QLabel(tr("倍率  x"), this));
     row->addWidget(edit_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);

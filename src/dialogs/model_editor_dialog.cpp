@@ -23,13 +23,21 @@ QString titleFor(EditorMode mode)
 {
     switch (mode) {
     case EditorMode::New:
-        return QStringLiteral("数理モデルの新規作成");
+        return CModelEditorDialog::tr("数理モデルの新規作成");
     case EditorMode::Edit:
-        return QStringLiteral("数理モデルの編集");
+        return CModelEditorDialog::tr("数理モデルの編集");
     case EditorMode::Add:
         break;
     }
-    return QStringLiteral("数理モデルの追加");
+    return CModelEditorDialog::tr("数理モデルの追加");
+}
+
+// "使用文字：" and the letters an equation may use, each after a blank.
+QString usedLettersLabel(const std::string& letters)
+{
+    return letters.empty()
+               ? CModelEditorDialog::tr("使用文字：")
+               : CModelEditorDialog::tr("使用文字： %1").arg(QString::fromStdString(letters));
 }
 
 }  // namespace
@@ -41,9 +49,9 @@ CModelEditorDialog::CModelEditorDialog(EditorMode mode, ModelListEditor& list, M
 {
     setWindowTitle(titleFor(mode));
 
-    auto* fileGroup = new QGroupBox(QStringLiteral("モデルファイル"), this);
+    auto* fileGroup = new QGroupBox(tr("モデルファイル"), this);
     pathDisplay_ = makePathDisplay(fileGroup, "modelFilePath", 360);
-    chooseButton_ = new QPushButton(QStringLiteral("ファイル選択"), fileGroup);
+    chooseButton_ = new QPushButton(tr("ファイル選択"), fileGroup);
     chooseButton_->setObjectName(QStringLiteral("chooseFileButton"));
     auto* fileRow = new QHBoxLayout(fileGroup);
     fileRow->addWidget(pathDisplay_, 1);
@@ -65,18 +73,18 @@ CModelEditorDialog::CModelEditorDialog(EditorMode mode, ModelListEditor& list, M
     parameterLetters_->setObjectName(QStringLiteral("parameterLetters"));
 
     auto* modelGrid = new QGridLayout;
-    modelGrid->addWidget(new QLabel(QStringLiteral("モデル名"), this), 0, 0);
+    modelGrid->addWidget(new QLabel(tr("モデル名"), this), 0, 0);
     modelGrid->addWidget(nameEdit_, 0, 1);
-    modelGrid->addWidget(new QLabel(QStringLiteral("（半角英数、先頭以外数字可）"), this), 0, 2, 1, 2);
-    modelGrid->addWidget(new QLabel(QStringLiteral("次元"), this), 1, 0);
+    modelGrid->addWidget(new QLabel(tr("（半角英数、先頭以外数字可）"), this), 0, 2, 1, 2);
+    modelGrid->addWidget(new QLabel(tr("次元"), this), 1, 0);
     modelGrid->addWidget(dimensionList_, 1, 1);
     modelGrid->addWidget(variableLetters_, 1, 2, 1, 2);
-    modelGrid->addWidget(new QLabel(QStringLiteral("パラメータ数"), this), 2, 0);
+    modelGrid->addWidget(new QLabel(tr("パラメータ数"), this), 2, 0);
     modelGrid->addWidget(parameterList_, 2, 1);
     modelGrid->addWidget(parameterLetters_, 2, 2, 1, 2);
     modelGrid->setColumnStretch(3, 1);
 
-    auto* equationGroup = new QGroupBox(QStringLiteral("モデルの方程式"), this);
+    auto* equationGroup = new QGroupBox(tr("モデルの方程式"), this);
     auto* equationGrid = new QGridLayout(equationGroup);
     for (int k = 0; k < kMaxVariables; ++k) {
         equationEdits_[k] = new QLineEdit(equationGroup);
@@ -87,13 +95,13 @@ CModelEditorDialog::CModelEditorDialog(EditorMode mode, ModelListEditor& list, M
         equationGrid->addWidget(equationEdits_[k], k, 1);
     }
 
-    saveButton_ = new QPushButton(QStringLiteral("ファイル保存"), this);
+    saveButton_ = new QPushButton(tr("ファイル保存"), this);
     saveButton_->setObjectName(QStringLiteral("saveFileButton"));
-    okButton_ = new QPushButton(mode == EditorMode::Edit ? QStringLiteral("編集完了")
-                                                         : QStringLiteral("リスト追加"),
+    okButton_ = new QPushButton(mode == EditorMode::Edit ? tr("編集完了")
+                                                         : tr("リスト追加"),
                                 this);
     okButton_->setObjectName(QStringLiteral("okButton"));
-    cancelButton_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cancelButton_ = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(saveButton_);
@@ -154,8 +162,8 @@ void CModelEditorDialog::fillFromRecord()
 void CModelEditorDialog::updateLetters()
 {
     const int dimension = dimensionList_->currentIndex() + 3;
-    variableLetters_->setText(fromStd(variableLettersLabel(dimension)));
-    parameterLetters_->setText(fromStd(parameterLettersLabel(parameterList_->currentIndex())));
+    variableLetters_->setText(usedLettersLabel(usedVariableLetters(dimension)));
+    parameterLetters_->setText(usedLettersLabel(usedParameterLetters(parameterList_->currentIndex())));
     for (int k = 0; k < kMaxVariables; ++k) {
         const bool unused = k >= dimension;
         equationEdits_[k]->setReadOnly(unused);
@@ -203,7 +211,7 @@ void CModelEditorDialog::chooseFile()
     if (chosen.isEmpty() || !list_.readChosenModelFile(chosen.toStdString()))
         return;
     mode_ = EditorMode::Add;
-    okButton_->setText(QStringLiteral("リスト追加"));
+    okButton_->setText(tr("リスト追加"));
     initialised_ = false;
     fillFromRecord();
     initialised_ = true;

@@ -21,7 +21,7 @@ CModelListDialog::CModelListDialog(ModelRecord& record, std::string& listPath,
     : QDialog(parent), record_(record), reporter_(reporter),
       list_(record, listPath, programFolder, reporter), prompts_(standardPrompts())
 {
-    setWindowTitle(QStringLiteral("数理モデルの選択"));
+    setWindowTitle(tr("数理モデルの選択"));
     list_.releaseBinding = std::move(releaseBinding);
     list_.compiler = [this, build = list_.compiler](const ModelLibraryPaths& paths) {
         return compileShowingProgress(build, paths, this);
@@ -30,25 +30,25 @@ CModelListDialog::CModelListDialog(ModelRecord& record, std::string& listPath,
         showCompileFailure(modelName, result);
     };
 
-    auto* listGroup = new QGroupBox(QStringLiteral("リストファイル"), this);
+    auto* listGroup = new QGroupBox(tr("リストファイル"), this);
     listPathDisplay_ = makePathDisplay(listGroup, "listPath", 380);
-    auto* chooseListButton = makeButton(QStringLiteral("選択"), "chooseListButton", listGroup);
-    auto* newListButton = makeButton(QStringLiteral("新規作成"), "newListButton", listGroup);
+    auto* chooseListButton = makeButton(tr("選択"), "chooseListButton", listGroup);
+    auto* newListButton = makeButton(tr("新規作成"), "newListButton", listGroup);
     auto* listRow = new QHBoxLayout(listGroup);
     listRow->addWidget(listPathDisplay_, 1);
     listRow->addWidget(chooseListButton);
     listRow->addWidget(newListButton);
 
-    auto* modelGroup = new QGroupBox(QStringLiteral("モデルファイル"), this);
+    auto* modelGroup = new QGroupBox(tr("モデルファイル"), this);
     modelPathDisplay_ = makePathDisplay(modelGroup, "modelPath", 380);
     names_ = new QListWidget(modelGroup);
     names_->setObjectName(QStringLiteral("modelNames"));
     names_->setSelectionMode(QAbstractItemView::SingleSelection);
     names_->setMinimumHeight(170);
-    auto* newModelButton = makeButton(QStringLiteral("新規作成"), "newModelButton", modelGroup);
-    auto* addButton = makeButton(QStringLiteral("追加"), "addModelButton", modelGroup);
-    auto* editButton = makeButton(QStringLiteral("編集"), "editModelButton", modelGroup);
-    auto* removeButton = makeButton(QStringLiteral("削除"), "removeModelButton", modelGroup);
+    auto* newModelButton = makeButton(tr("新規作成"), "newModelButton", modelGroup);
+    auto* addButton = makeButton(tr("追加"), "addModelButton", modelGroup);
+    auto* editButton = makeButton(tr("編集"), "editModelButton", modelGroup);
+    auto* removeButton = makeButton(tr("削除"), "removeModelButton", modelGroup);
     auto* modelButtons = new QVBoxLayout;
     for (QPushButton* button : {newModelButton, addButton, editButton, removeButton})
         modelButtons->addWidget(button);
@@ -59,10 +59,10 @@ CModelListDialog::CModelListDialog(ModelRecord& record, std::string& listPath,
     modelGrid->addLayout(modelButtons, 1, 1);
     modelGrid->setColumnStretch(0, 1);
 
-    auto* parameterButton = makeButton(QStringLiteral("パラメータ設定"), "parameterSettingsButton", this);
+    auto* parameterButton = makeButton(tr("パラメータ設定"), "parameterSettingsButton", this);
     okButton_ = makeButton(QStringLiteral("OK"), "okButton", this);
     okButton_->setDefault(true);
-    auto* cancelButton = makeButton(QStringLiteral("ｷｬﾝｾﾙ"), "cancelButton", this);
+    auto* cancelButton = makeButton(tr("ｷｬﾝｾﾙ"), "cancelButton", this);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(parameterButton);
     buttonRow->addStretch(1);
@@ -202,9 +202,10 @@ void CModelListDialog::removeModel()
 void CModelListDialog::parameterSettings()
 {
     closingMode_ = ClosedForParameterSettings;
-    const bool mayClose = list_.acceptForParameterSettings([this](std::string_view question) {
+    const bool mayClose = list_.acceptForParameterSettings([this] {
         return prompts_.askOkCancel(
-            this, QString::fromUtf8(question.data(), static_cast<qsizetype>(question.size())));
+            this, tr("現在選択されているリストファイルから生成されるＤＬＬがありません。"
+                     "コンパイルしますか？"));
     });
     refresh();
     raise();

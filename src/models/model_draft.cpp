@@ -60,20 +60,21 @@ bool saveDraft(const ModelDraft& draft, const std::string& path, ModelRecord& re
     return true;
 }
 
-std::string lettersLabel(const std::string& letters, int count)
+std::string usedLetters(const std::string& letters, int count)
 {
-    std::string label = "使用文字：";
-    const int used = std::clamp(count, 0, static_cast<int>(letters.size()));
-    for (int k = 0; k < used; ++k) {
-        label += k == 0 ? " " : ", ";
-        label += letters[static_cast<std::size_t>(k)];
+    std::string used;
+    const int shown = std::clamp(count, 0, static_cast<int>(letters.size()));
+    for (int k = 0; k < shown; ++k) {
+        if (k > 0)
+            used += ", ";
+        used += letters[static_cast<std::size_t>(k)];
     }
-    return label;
+    return used;
 }
 
-std::string variableLettersLabel(int dimension) { return lettersLabel("xyzwvu", dimension); }
+std::string usedVariableLetters(int dimension) { return usedLetters("xyzwvu", dimension); }
 
-std::string parameterLettersLabel(int parameterCount)
+std::string usedParameterLetters(int parameterCount)
 {
-    return lettersLabel("abcdefghij", parameterCount);
+    return usedLetters("abcdefghij", parameterCount);
 }

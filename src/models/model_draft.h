@@ -33,8 +33,8 @@ std::optional<Failure> draftRefusal(const ModelDraft& draft);
 bool saveDraft(const ModelDraft& draft, const std::string& path, ModelRecord& record,
                Reporter& reporter);
 
-// "使用文字：" followed by the first count letters of the sequence, each after
-// a blank and separated by commas: "使用文字： x, y, z".
-std::string lettersLabel(const std::string& letters, int count);
-std::string variableLettersLabel(int dimension);
-std::string parameterLettersLabel(int parameterCount);
+// The first count letters of the sequence separated by commas ("x, y, z"),
+// which the editor shows as the letters an equation may use.
+std::string usedLetters(const std::string& letters, int count);
+std::string usedVariableLetters(int dimension);
+std::string usedParameterLetters(int parameterCount);

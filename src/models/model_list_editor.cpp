@@ -278,15 +278,14 @@ bool ModelListEditor::acceptSelection()
     return loadSelected();
 }
 
-bool ModelListEditor::acceptForParameterSettings(
-    const std::function<bool(std::string_view question)>& askCompile)
+bool ModelListEditor::acceptForParameterSettings(const std::function<bool()>& askCompile)
 {
     if (documentListPath_.empty()) {
         reporter_.report({FailureKind::NoListChosen});
         return false;
     }
     if (!libraryExists()) {
-        if (!askCompile(ModelListMessages::LibraryMissing)) {
+        if (!askCompile()) {
             forgetList();
         } else if (!compileLibrary({})) {
             return false;

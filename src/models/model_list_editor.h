@@ -131,10 +131,10 @@ public:
     bool compileLibrary(const std::string& modelName);
     // "OK" or a double click: loads the selected model; false keeps the dialog open.
     bool acceptSelection();
-    // "パラメータ設定": needs a list, and the library built (askCompile is asked
-    // when it is missing: true compiles, false forgets the list); then as
-    // acceptSelection.
-    bool acceptForParameterSettings(const std::function<bool(std::string_view question)>& askCompile);
+    // "パラメータ設定": needs a list, and the library built (askCompile asks
+    // whether to compile the list when its library is missing: true compiles,
+    // false forgets the list); then as acceptSelection.
+    bool acceptForParameterSettings(const std::function<bool()>& askCompile);
 
 private:
     // The dialog's list path resolved against the program folder.
@@ -150,9 +150,3 @@ private:
     std::vector<ModelListEntry> entries_;
     int selected_ = -1;
 };
-
-// The question of the model list dialog.
-namespace ModelListMessages {
-inline constexpr std::string_view LibraryMissing =
-    "現在選択されているリストファイルから生成されるＤＬＬがありません。コンパイルしますか？";
-}  // namespace ModelListMessages

@@ -26,6 +26,20 @@ InputDevice inputDeviceFromCode(int code)
     }
 }
 
+std::optional<InterfaceLanguage> languageFromCode(std::string_view code)
+{
+    if (code == "ja")
+        return InterfaceLanguage::Japanese;
+    if (code == "en")
+        return InterfaceLanguage::English;
+    return std::nullopt;
+}
+
+const char* languageCode(InterfaceLanguage language)
+{
+    return language == InterfaceLanguage::English ? "en" : "ja";
+}
+
 std::vector<StoredNumber> programNumbers()
 {
     return {
@@ -46,6 +60,9 @@ void ProgramSettings::read(const ProfileFile& store)
     modelListPath = store.profileString(kProgramSection, "model_list_path", defaults.modelListPath);
     crystalGap = store.profileDecimal(kProgramSection, "displaycrystalview", defaults.crystalGap);
     eyeOffset = store.profileDecimal(kProgramSection, "displaycrystaloffset", defaults.eyeOffset);
+    language = languageFromCode(
+                   store.profileString(kProgramSection, "language", languageCode(defaults.language)))
+                   .value_or(defaults.language);
 }
 
 bool ProgramSettings::write(ProfileFile& store) const
@@ -57,5 +74,6 @@ bool ProgramSettings::write(ProfileFile& store) const
     stored = store.setProfileString(kProgramSection, "model_list_path", modelListPath) && stored;
     stored = store.setProfileDecimal(kProgramSection, "displaycrystalview", crystalGap) && stored;
     stored = store.setProfileDecimal(kProgramSection, "displaycrystaloffset", eyeOffset) && stored;
+    stored = store.setProfileString(kProgramSection, "language", languageCode(language)) && stored;
     return store.save() && stored;
 }

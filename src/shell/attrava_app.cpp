@@ -63,6 +63,7 @@ CAttravaApp::CAttravaApp(const ProgramFolders& folders, DisplaySettings& display
     program.read(settings_);
     document_->startWithInputDevice(program.deviceMode);
     document_->modelListPath = program.modelListPath;
+    language_ = program.language;
     startMessages_.push_back(replaceMissingModelList(folders.workFolder, document_->modelListPath));
     std::erase(startMessages_, std::string());
 
@@ -226,6 +227,7 @@ ProgramSettings CAttravaApp::currentProgramSettings() const
     program.modelListPath = document_->modelListPath;
     program.crystalGap = state.crystalGap;
     program.eyeOffset = state.eyeOffset;
+    program.language = language_;
     return program;
 }
 

@@ -86,6 +86,8 @@ private:
     std::unique_ptr<ViewWindowMaker> windows_;
     CJobProgressWindow* jobProgress_ = nullptr;  // owned by the frame
     bool splashEnabled_ = true;
+    // The language "Attrava.ini" keeps for the next start.
+    InterfaceLanguage language_ = InterfaceLanguage::Japanese;
     // The cameras of view 0 while a stereo mode is shown; a resize puts
     // them back instead of the normal layout.
     std::optional<StereoLayout> stereoLayout_;

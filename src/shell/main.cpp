@@ -8,10 +8,12 @@
 #include "models/model_library.h"
 #include "shell/attrava_app.h"
 #include "shell/japanese_font.h"
-#include "shell/japanese_texts.h"
+#include "shell/interface_language.h"
 #include "shell/program_folders.h"
 #include "shell/randr_display_settings.h"
 #include "shell/start_options.h"
+#include "settings/profile_file.h"
+#include "settings/program_settings.h"
 #include "view/gl_start.h"
 #include "view3d/objects/renderer_heap.h"
 
@@ -38,7 +40,6 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     initialiseBitmapFonts(argv[0]);
     useJapaneseApplicationFont();
-    useJapaneseToolkitTexts();
 
     std::vector<std::string> arguments;
     const QStringList given = QApplication::arguments();
@@ -61,6 +62,11 @@ int main(int argc, char** argv)
     if (error)
         std::cerr << "attrava: cannot work in " << folders.workFolder << ": " << error.message()
                   << "\n";
+
+    // The texts' language must be set before the first window exists.
+    ProgramSettings stored;
+    stored.read(ProfileFile(folders.settingsFile));
+    useInterfaceLanguage(parsed.options.language.value_or(stored.language));
 
     MessageBoxReporter reporter;
     RandrDisplaySettings display;

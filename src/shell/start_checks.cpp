@@ -10,15 +10,6 @@
 
 #include <filesystem>
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("StartChecks", text);
-}
-
-}  // namespace
-
 std::string ignoreDamagedSettings(ProfileFile& store)
 {
     const std::vector<std::string> ignored = ignoreUnusableSettings(store);
@@ -27,7 +18,8 @@ std::string ignoreDamagedSettings(ProfileFile& store)
     QStringList keys;
     for (const std::string& key : ignored)
         keys << QString::fromStdString(key);
-    return tr("設定ファイル「%1」の次の値は使えないため、既定値を使います。\n%2")
+    return QCoreApplication::translate("StartChecks",
+                                       "設定ファイル「%1」の次の値は使えないため、既定値を使います。\n%2")
         .arg(QString::fromStdString(store.path().string()), keys.join(QLatin1Char('\n')))
         .toStdString();
 }
@@ -45,7 +37,9 @@ std::string replaceMissingModelList(const std::string& programFolder, std::strin
         return {};
     const QString missing = QString::fromStdString(listPath);
     listPath = shipped;
-    return tr("設定されたモデルリスト「%1」が見つかりません。付属のモデルリスト「%2」を使います。")
+    return QCoreApplication::translate(
+               "StartChecks",
+               "設定されたモデルリスト「%1」が見つかりません。付属のモデルリスト「%2」を使います。")
         .arg(missing, QString::fromStdString(shippedPath))
         .toStdString();
 }

@@ -83,12 +83,13 @@ struct StartOptionParser {
         text("four-variable models: this component as colour, "
              "the other three on Cartesian axes"),
         "0..3"};
+    const QCommandLineOption language{"lang", text("language of the texts for this run"), "ja|en"};
     bool parsed = false;
 
     StartOptionParser()
     {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, model, viewCount, presentation, colourAxis});
+        parser.addOptions({help, model, viewCount, presentation, colourAxis, language});
     }
 
     // Parses arguments (without the program name), switching the splash off
@@ -113,7 +114,8 @@ struct StartOptionParser {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return text("unknown argument: %1").arg(spellingOf(unknown.first(), given));
-        for (const QCommandLineOption* option : {&model, &viewCount, &presentation, &colourAxis})
+        for (const QCommandLineOption* option :
+             {&model, &viewCount, &presentation, &colourAxis, &language})
             if (!given.isEmpty() && option->names().contains(optionName(given.last())))
                 return text("%1 needs a value").arg(given.last());
         return parser.errorText();
@@ -204,6 +206,14 @@ StartOptionsResult parseStartOptions(const std::vector<std::string>& arguments)
             return result;
         }
         options.colourAxis = *axis;
+    }
+    if (start.parser.isSet(start.language)) {
+        const QString value = start.parser.value(start.language);
+        options.language = languageFromCode(value.toStdString());
+        if (!options.language) {
+            result.error = text("--lang: ja or en, not \"%1\"").arg(value).toStdString();
+            return result;
+        }
     }
     return result;
 }

@@ -1,9 +1,12 @@
 // The program's own command-line options, for starting straight into a
 // presentation: the models to show, the number of views, each view's
-// presentation mode and the colour axis of four-variable models, read with
+// presentation mode, the colour axis of four-variable models and the
+// language of the texts, read with
 // the toolkit's command-line parser. The platform's embedding and automation
 // options only switch the splash off.
 #pragma once
+
+#include "settings/program_settings.h"
 
 #include <optional>
 #include <string>
@@ -22,6 +25,9 @@ struct StartOptions {
     // Four-variable models shown with three Cartesian axes and this
     // component (0..3) as colour.
     std::optional<int> colourAxis;
+    // The language of the program's texts for this run; empty: the one
+    // "Attrava.ini" keeps.
+    std::optional<InterfaceLanguage> language;
 
     // The model and presentation mode of view v, following the rules above.
     std::string modelOfView(int view) const;

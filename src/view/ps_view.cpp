@@ -84,11 +84,11 @@ void CPsView::startTimers()
         return;
     drawTimer_.start();
     if (!drawTimer_.isActive()) {
-        reporter_.showMessage("描画タイマーのセットに失敗！");
+        reporter_.showMessage(tr("描画タイマーのセットに失敗！").toStdString());
     } else {
         eventTimer_.start();
         if (!eventTimer_.isActive())
-            reporter_.showMessage("イベントタイマーのセットに失敗！");
+            reporter_.showMessage(tr("イベントタイマーのセットに失敗！").toStdString());
     }
     // Set even after a failure, so the next Pause first stops what runs.
     timersRunning_ = 1;

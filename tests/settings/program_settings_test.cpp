@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(ProgramSettings, AFirstStartReadsTheDefaultsAndWritesAllFiveKeys)
+TEST(ProgramSettings, AFirstStartReadsTheDefaultsAndWritesEveryKey)
 {
     TempFolder folder;
     ProfileFile store(folder.ini());
@@ -17,6 +17,7 @@ TEST(ProgramSettings, AFirstStartReadsTheDefaultsAndWritesAllFiveKeys)
     EXPECT_EQ(settings.modelListPath, ".\\model\\Eqnbank.c");
     EXPECT_EQ(settings.crystalGap, 16.0);
     EXPECT_EQ(settings.eyeOffset, 0.03);
+    EXPECT_EQ(settings.language, InterfaceLanguage::Japanese);
 
     ASSERT_TRUE(settings.write(store));
     EXPECT_EQ(readBytes(folder.ini()), "[ProgramData]\n"
@@ -24,7 +25,8 @@ TEST(ProgramSettings, AFirstStartReadsTheDefaultsAndWritesAllFiveKeys)
                                        "devicemode=0\n"
                                        "model_list_path=.\\model\\Eqnbank.c\n"
                                        "displaycrystalview=16.000000\n"
-                                       "displaycrystaloffset=0.030000\n");
+                                       "displaycrystaloffset=0.030000\n"
+                                       "language=ja\n");
 }
 
 TEST(ProgramSettings, EveryKeyRoundTripsAndOtherSectionsStay)
@@ -34,7 +36,8 @@ TEST(ProgramSettings, EveryKeyRoundTripsAndOtherSectionsStay)
     writeBytes(folder.ini(), environment);
     ProfileFile store(folder.ini());
     const ProgramSettings written{DisplayMode::UpDown, InputDevice::Spidar,
-                                  "/home/user/models/My List.c", 12.5, 0.0625};
+                                  "/home/user/models/My List.c", 12.5, 0.0625,
+                                  InterfaceLanguage::English};
     ASSERT_TRUE(written.write(store));
     EXPECT_TRUE(readBytes(folder.ini()).starts_with(environment));
 
@@ -45,18 +48,21 @@ TEST(ProgramSettings, EveryKeyRoundTripsAndOtherSectionsStay)
     EXPECT_EQ(read.modelListPath, written.modelListPath);
     EXPECT_EQ(read.crystalGap, 12.5);
     EXPECT_EQ(read.eyeOffset, 0.0625);
+    EXPECT_EQ(read.language, InterfaceLanguage::English);
 }
 
-TEST(ProgramSettings, NumbersThatNameNoModeOrDeviceReadAsNormalAndMouse)
+TEST(ProgramSettings, ValuesThatNameNoModeDeviceOrLanguageReadAsTheDefaults)
 {
     TempFolder folder;
-    writeBytes(folder.ini(), "[ProgramData]\ndisplaymode=3\ndevicemode=-1\n");
+    writeBytes(folder.ini(), "[ProgramData]\ndisplaymode=3\ndevicemode=-1\nlanguage=fr\n");
     ProgramSettings settings;
     settings.displayMode = DisplayMode::UpDown;
     settings.deviceMode = InputDevice::Phantom;
+    settings.language = InterfaceLanguage::English;
     settings.read(ProfileFile(folder.ini()));
     EXPECT_EQ(settings.displayMode, DisplayMode::Normal);
     EXPECT_EQ(settings.deviceMode, InputDevice::Mouse);
+    EXPECT_EQ(settings.language, InterfaceLanguage::Japanese);
 
     writeBytes(folder.ini(), "[ProgramData]\ndisplaymode=2\ndevicemode=1\n");
     settings.read(ProfileFile(folder.ini()));

@@ -15,7 +15,7 @@
 #include "shell/attrava_app.h"
 #include "shell/command_ids.h"
 #include "shell/japanese_font.h"
-#include "shell/japanese_texts.h"
+#include "shell/interface_language.h"
 #include "dialogs/sampling_dialog.h"
 #include "shell/window_adapter.h"
 #include "view/ps_view.h"

@@ -28,7 +28,8 @@ TEST(StartOptions, WithoutArgumentsNothingIsShownButTheSplash)
 TEST(StartOptions, TheLastModelAndModeFillTheRemainingViews)
 {
     const StartOptionsResult result =
-        parse({"--view-count", "4", "--model", "Lorenz,Ressler", "--presentation", "3,5,1", "--colour-axis", "2"});
+        parse({"--view-count", "4", "--model", "Lorenz,Ressler", "--presentation", "3,5,1", "--colour-axis", "2",
+               "--lang", "en"});
     ASSERT_TRUE(result.error.empty()) << result.error;
     const StartOptions& options = result.options;
     EXPECT_EQ(options.viewCount, 4);
@@ -40,6 +41,7 @@ TEST(StartOptions, TheLastModelAndModeFillTheRemainingViews)
     EXPECT_EQ(options.presentationModeOfView(2), 1);
     EXPECT_EQ(options.presentationModeOfView(8), 1);
     EXPECT_EQ(options.colourAxis, 2);
+    EXPECT_EQ(options.language, InterfaceLanguage::English);
 }
 
 TEST(StartOptions, EmbeddingStartsHaveNoSplashAndHelpIsFound)
@@ -57,6 +59,7 @@ TEST(StartOptions, WrongArgumentsAreRefusedByName)
         {{"--view-count", "4x"}, "\"4x\""},
         {{"--presentation", "1,2"}, "\"2\""},
         {{"--colour-axis", "4"}, "\"4\""},
+        {{"--lang", "de"}, "\"de\""},
         {{"--model"}, "--model needs a value"},
         {{"--model", "Lorenz,"}, "empty model name"},
         {{"--scale", "2"}, "unknown argument: --scale"},
