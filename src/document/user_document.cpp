@@ -59,6 +59,7 @@ void CUser::initialiseScenes()
 void CUser::drawAllViews(bool frameIsForeground)
 {
     deliverFinishedJobs();
+    runParameterRecomputes();
     if (!scenesInitialised_)
         return;
     for (int v = 0; v < viewCount; ++v) {
