@@ -29,6 +29,9 @@ ModelChoice runModelAnalysisStart(CUser& document, Reporter& reporter, QWidget* 
     hooks.bindModel = [&document, view] { return document.bindModel(view); };
     hooks.computeOrbit = [&document, view] { document.computeViewOrbit(view); };
     hooks.startView = [&document, view] { document.startView(view); };
+    hooks.openParameterSheet = [&document, view] {
+        document.openPropertySheet(kDefaultParameterSheetEntry, view);
+    };
     hooks.restoreBinding = [&document, view, wasBound] {
         if (wasBound)
             document.rebindRecordInUse(view);
@@ -47,6 +50,19 @@ void registerAnalysisCommands(CommandRouter& router, CUser& document, Reporter& 
         startModelAnalysisCommand(document, reporter, dialogParent, true);
     });
 
+    // The two property sheets open for the active view.
+    router.setHandler(CommandId::DefaultParameters, [&document] {
+        document.openPropertySheet(kDefaultParameterSheetEntry, document.activeView);
+    });
+    router.setUpdateRule(CommandId::DefaultParameters, [&document] {
+        const ViewSlot& slot = document.activeSlot();
+        return CommandState{slot.engine.orbitReady == 1 && slot.environment.dataSource == DataSource::Model,
+                            std::nullopt};
+    });
+    router.setHandler(CommandId::EnvironmentSetting, [&document] {
+        document.openPropertySheet(kEnvironmentSheetEntry, document.activeView);
+    });
+
     // The tools items that open a view's window: on the active view, or on
     // every shown view under "ALL View", wherever its orbit is ready.
     struct ToolWindow {
@@ -61,6 +77,7 @@ void registerAnalysisCommands(CommandRouter& router, CUser& document, Reporter& 
         {CommandId::DimensionResponse, WindowKind::DimensionResponse},
         {CommandId::EquationDisplay, WindowKind::ModelEquation},
         {CommandId::ColourBar, WindowKind::ColourBar},
+        {CommandId::ParameterSetting, WindowKind::ParameterSetting},
     };
     for (const ToolWindow& tool : tools) {
         const WindowKind kind = tool.kind;

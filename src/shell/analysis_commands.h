@@ -3,7 +3,8 @@
 // lets the user choose a model and starts the view on it, and the tools
 // items that open a view's windows: the sampling and initial value window,
 // the Lyapunov spectrum and dimension, their temporal responses, the model
-// equations and the colour bar.
+// equations, the colour bar and the parameter sliders; and the options items
+// that open the active view's default parameter sheet and environment sheet.
 #pragma once
 
 #include "dialogs/model_analysis_start.h"
