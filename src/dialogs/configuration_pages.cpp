@@ -90,7 +90,7 @@ BasicConfigurationPage::BasicConfigurationPage(ModelRecord& edited, const ModelR
         initialEdits_[k]->setParent(initialGroup_);
         initialEdits_[k]->setGeometry(32, 25 * k + 22, 120, 22);
     }
-    takeInitial_ = makeButton(tr("現在値を代入"), "takeInitialValues", this);
+    takeInitial_ = makeButton(tr("現在値を代入"), "takeInitialValues", initialGroup_);
     connect(takeInitial_, &QPushButton::clicked, this, [this] {
         showInitialValues(inUse_);
         emit changed();
@@ -154,7 +154,7 @@ void BasicConfigurationPage::fill()
     }
     // The group fits the rows shown, its button just below them.
     initialGroup_->setGeometry(8, 8, 170, (dimension + 2) * 25);
-    takeInitial_->setGeometry(20, (dimension + 1) * 25 + 20, 140, 24);
+    takeInitial_->setGeometry(14, (dimension + 1) * 25, 140, 22);
     accuracy_->clear();
     for (int n = 1; n <= kAccuracyItems; ++n)
         accuracy_->addItem(QStringLiteral("10^(-%1)").arg(n));

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +27,10 @@ void paintSwatch(QPushButton* button, const float (&c)[4])
 {
     QPixmap swatch(kSwatch);
     swatch.fill(QColor::fromRgbF(c[0], c[1], c[2]));
+    // A frame keeps a swatch as pale as the button visible.
+    QPainter frame(&swatch);
+    frame.setPen(Qt::darkGray);
+    frame.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
     button->setIcon(QIcon(swatch));
 }
 
@@ -144,6 +149,7 @@ QPushButton* EnvironmentPage::colourButton(ColourField field, bool alpha, Enviro
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     button->setIconSize(kSwatch);
+    button->setFixedSize(kSwatch + QSize(20, 12));
     loaders_.push_back([this, button, field] { paintSwatch(button, environment_.*field); });
     restorers_.push_back([this, field](const EnvironmentSettings& from) {
         std::copy(std::begin(from.*field), std::end(from.*field), std::begin(environment_.*field));
