@@ -26,7 +26,7 @@ std::optional<QColor> colourFromDialog(QWidget* parent, const QColor& initial, b
 void saveDefaultEnvironment(const CUser& document, const EnvironmentSettings& environment,
                             const ModelRecord& record, Reporter& reporter)
 {
-    ProfileFile store(settingsFilePath(document.currentLibraryPaths().programFolder));
+    ProfileFile store(document.settingsFile);
     store.setProfileInt(kEnvironmentSection, "Basis_Axis_Mode", record.Basis_Axis_Mode);
     store.setProfileInt(kEnvironmentSection, "Color_Axis_Number", record.Color_Axis_Number);
     if (!environment.save(store))

@@ -21,6 +21,7 @@
 
 #include <array>
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -294,6 +295,9 @@ public:
     // Program folder, list path, list base name and library path, filled by
     // currentLibraryPaths() before every use.
     ModelLibraryPaths libraryPaths;
+    // The settings file the document was made with; "保存" of the environment
+    // sheet writes the default environment there.
+    std::filesystem::path settingsFile;
     std::array<ViewSlot, kViewSlotCount> views;
     int viewCount = 1;
     int activeView = 0;

@@ -149,14 +149,15 @@ private slots:
         saveScreenShot(QStringLiteral("environment_sheet_page3"));
 
         // Another line of the settings file written meanwhile stays.
-        const QString iniPath = program_->folder().file(QString::fromLatin1(kSettingsFileName));
+        const std::filesystem::path iniPath = document.settingsFile;
+        QCOMPARE(iniPath.filename().string(), std::string(kSettingsFileName));
         {
-            ProfileFile other{iniPath.toStdString()};
+            ProfileFile other{iniPath};
             QVERIFY(other.setProfileString("Unrelated", "Keep", "this line"));
             QVERIFY(other.save());
         }
         sheet->pressSave();
-        const ProfileFile saved{iniPath.toStdString()};
+        const ProfileFile saved{iniPath};
         QCOMPARE(saved.profileInt(kEnvironmentSection, "Wall_Type_Num", -1), 2);
         QCOMPARE(saved.profileInt(kEnvironmentSection, "Axis_Num_Type", -1), 1);
         QCOMPARE(saved.profileString("Unrelated", "Keep", ""), std::string("this line"));
