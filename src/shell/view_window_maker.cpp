@@ -2,8 +2,8 @@
 
 #include "dialogs/default_parameter_sheet.h"
 #include "dialogs/environment_sheet.h"
-#include "dialogs/parameter_dialog.h"
 #include "dialogs/local_lyapunov_dialog.h"
+#include "dialogs/parameter_dialog.h"
 #include "dialogs/phase_space_dialog.h"
 #include "dialogs/sampling_dialog.h"
 #include "document/user_document.h"
