@@ -82,6 +82,12 @@ public:
     virtual ~WindowMaker() = default;
     // A new window of the kind, shown; null for a kind without a window.
     virtual std::unique_ptr<AnalysisWindow> make(WindowKind kind, const WindowLinks& links) = 0;
+    // A new property sheet for the table entry kEnvironmentSheetEntry or
+    // kDefaultParameterSheetEntry, shown; null for another entry.
+    virtual std::unique_ptr<AnalysisWindow> makeSheet(int /*entry*/, const WindowLinks& /*links*/)
+    {
+        return nullptr;
+    }
 };
 
 using WindowTable = std::array<std::unique_ptr<AnalysisWindow>, kWindowEntryCount>;

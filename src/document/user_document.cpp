@@ -4,6 +4,7 @@
 #include "document/scale_rules.h"
 #include "models/reporter.h"
 #include "settings/environment_settings.h"
+#include "settings/profile_file.h"
 
 #include <algorithm>
 
@@ -24,7 +25,8 @@ std::array<ViewSlot, kViewSlotCount> CUser::makeViewSlots(const ProfileFile& set
 
 CUser::CUser(const ProfileFile& settings, Reporter& reporter, std::string programFolder,
              PointerInput& pointerInput)
-    : views(makeViewSlots(settings, std::make_index_sequence<kViewSlotCount>{})),
+    : settingsFile(settings.path()),
+      views(makeViewSlots(settings, std::make_index_sequence<kViewSlotCount>{})),
       mouseDevice(pointerInput), reporter_(reporter)
 {
     libraryPaths.programFolder = std::move(programFolder);
@@ -59,6 +61,7 @@ void CUser::initialiseScenes()
 void CUser::drawAllViews(bool frameIsForeground)
 {
     deliverFinishedJobs();
+    runParameterRecomputes();
     if (!scenesInitialised_)
         return;
     for (int v = 0; v < viewCount; ++v) {

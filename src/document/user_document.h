@@ -25,6 +25,7 @@
 
 #include <array>
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -39,6 +40,9 @@ inline constexpr int kViewSlotCount = 9;
 inline constexpr int kSeriesValueLimit = 100000;
 // The largest delay the embedding advice tries.
 inline constexpr int kAdviceMaxDelay = 100;
+// Orbits of up to this many points follow a parameter slider within one
+// drawing tick; longer ones are computed on a worker.
+inline constexpr int kLiveOrbitPoints = 10000;
 
 // What an environment edit changed, for applyEnvironmentChange.
 enum class EnvironmentChange {
@@ -195,6 +199,18 @@ public:
     // windows refreshed. While a worker computes it, the view keeps showing
     // its previous orbit.
     void computeViewOrbit(int view);
+    // The view's parameter values in use changed (a slider moved, a value
+    // was applied): the parameters are loaded and the orbit computed at the
+    // next drawing tick from the values in use then, so a burst of changes
+    // between two ticks computes once, with the newest values. Orbits of up
+    // to kLiveOrbitPoints points are computed within the tick; longer ones
+    // run as a job that supersedes the view's running orbit job. The view
+    // rebuilds its orbit and vector-field displays.
+    void requestParameterRecompute(int view);
+    bool parameterRecomputePending(int view) const;
+    // Runs the recomputes asked for since the last call; the drawing tick
+    // calls it before drawing.
+    void runParameterRecomputes();
     // The Lyapunov spectrum of the view's stored orbit; `done` runs on this
     // thread when it has ended. kind: Spectrum, or Dimension for the
     // dimension window's own request, so the spectrum and dimension windows
@@ -267,6 +283,12 @@ public:
     // one, stores it in the view's table and shows it. False, with nothing
     // changed, without a maker or for a kind the program has no window for.
     bool openAnalysisWindow(WindowKind kind, int view);
+    // A new property sheet of the view in the table entry
+    // kEnvironmentSheetEntry or kDefaultParameterSheetEntry, made by
+    // windowMaker; it replaces (and closes) the view's previous sheet of that
+    // entry. False, with nothing changed, without a maker or for another
+    // entry.
+    bool openPropertySheet(int entry, int view);
     // The tools commands: opens the kind on every target view whose orbit is
     // ready and that may open it, in index order.
     void openOnTargetViews(WindowKind kind);
@@ -319,6 +341,9 @@ public:
     // Program folder, list path, list base name and library path, filled by
     // currentLibraryPaths() before every use.
     ModelLibraryPaths libraryPaths;
+    // The settings file the document was made with; "保存" of the environment
+    // sheet writes the default environment there.
+    std::filesystem::path settingsFile;
     std::array<ViewSlot, kViewSlotCount> views;
     int viewCount = 1;
     int activeView = 0;
@@ -352,9 +377,12 @@ private:
     void resetActiveViewForAnalysis(DataSource dataSource);
     // Runs `run` at once when quick, else as a job; then `finish` on this
     // thread with how it ended.
+    // computeViewOrbit, at once when quick, else as a job.
+    void computeViewOrbit(int view, bool quick);
     void runViewJob(int view, JobKind kind, bool quick, std::function<void(const JobControl&)> run,
                     std::function<void(JobStatus)> finish);
 
     Reporter& reporter_;
     bool scenesInitialised_ = false;
+    std::array<bool, kViewSlotCount> parameterRecomputes_{};
 };

@@ -67,10 +67,15 @@ void CUser::computeViewOrbit(int view)
 {
     if (view < 0 || view >= kViewSlotCount)
         return;
+    computeViewOrbit(view, orbitWork(views[static_cast<std::size_t>(view)].engine) <= kQuickWork);
+}
+
+void CUser::computeViewOrbit(int view, bool quick)
+{
     ViewSlot& slot = views[static_cast<std::size_t>(view)];
     const auto worker = workerCopy(slot.engine, false);
     runViewJob(
-        view, JobKind::Orbit, orbitWork(slot.engine) <= kQuickWork,
+        view, JobKind::Orbit, quick,
         [worker](const JobControl& control) { worker->computeOrbit(control); },
         [this, view, &slot, worker](JobStatus status) {
             if (status != JobStatus::Finished)

@@ -48,6 +48,18 @@ bool CUser::openAnalysisWindow(WindowKind kind, int view)
     return true;
 }
 
+bool CUser::openPropertySheet(int entry, int view)
+{
+    if (view < 0 || view >= kViewSlotCount || windowMaker == nullptr ||
+        (entry != kEnvironmentSheetEntry && entry != kDefaultParameterSheetEntry))
+        return false;
+    std::unique_ptr<AnalysisWindow> sheet = windowMaker->makeSheet(entry, windowLinks(view));
+    if (!sheet)
+        return false;
+    views[static_cast<std::size_t>(view)].windows[static_cast<std::size_t>(entry)] = std::move(sheet);
+    return true;
+}
+
 void CUser::openOnTargetViews(WindowKind kind)
 {
     for (int v = 0; v < viewCount; ++v) {

@@ -61,6 +61,9 @@ ModelChoice runModelAnalysisStart(CUser& document, Reporter& reporter, QWidget* 
     hooks.bindModel = [&document, view] { return document.bindModel(view); };
     hooks.computeOrbit = [&document, view] { document.computeViewOrbit(view); };
     hooks.startView = [&document, view] { document.startView(view); };
+    hooks.openParameterSheet = [&document, view] {
+        document.openPropertySheet(kDefaultParameterSheetEntry, view);
+    };
     hooks.restoreBinding = [&document, view, wasBound] {
         if (wasBound)
             document.rebindRecordInUse(view);
@@ -85,6 +88,19 @@ void registerAnalysisCommands(CommandRouter& router, CUser& document, Reporter& 
         startSeriesAnalysisCommand(document, reporter, dialogParent, true);
     });
 
+    // The two property sheets open for the active view.
+    router.setHandler(CommandId::DefaultParameters, [&document] {
+        document.openPropertySheet(kDefaultParameterSheetEntry, document.activeView);
+    });
+    router.setUpdateRule(CommandId::DefaultParameters, [&document] {
+        const ViewSlot& slot = document.activeSlot();
+        return CommandState{slot.engine.orbitReady == 1 && slot.environment.dataSource == DataSource::Model,
+                            std::nullopt};
+    });
+    router.setHandler(CommandId::EnvironmentSetting, [&document] {
+        document.openPropertySheet(kEnvironmentSheetEntry, document.activeView);
+    });
+
     // The tools items that open a view's window: on the active view, or on
     // every shown view under "ALL View", wherever its orbit is ready.
     struct ToolWindow {
@@ -104,6 +120,7 @@ void registerAnalysisCommands(CommandRouter& router, CUser& document, Reporter& 
         {CommandId::SeriesDisplay, WindowKind::SeriesData},
         {CommandId::RecurrencePlot, WindowKind::RecurrencePlot},
         {CommandId::ParameterScan, WindowKind::ParameterScan},
+        {CommandId::ParameterSetting, WindowKind::ParameterSetting},
     };
     for (const ToolWindow& tool : tools) {
         const WindowKind kind = tool.kind;

@@ -3,11 +3,12 @@
 // lets the user choose a model and starts the view on it, and the tools
 // items that open a view's windows: the sampling and initial value window,
 // the Lyapunov spectrum and dimension, their temporal responses, the model
-// equations and the colour bar; "時系列データ解析" (and its one-view twin),
-// which lets the user choose a data file and starts the view on its series
-// with the reconstruction window, and the time-series tools items: the
-// reconstruction window, the time-series and analysed-data windows and the
-// recurrence plot.
+// equations, the colour bar and the parameter sliders; the options items that
+// open the active view's default parameter sheet and environment sheet;
+// "時系列データ解析" (and its one-view twin), which lets the user choose a data
+// file and starts the view on its series with the reconstruction window, and
+// the time-series tools items: the reconstruction window, the time-series and
+// analysed-data windows and the recurrence plot.
 #pragma once
 
 #include "dialogs/model_analysis_start.h"

@@ -1,6 +1,9 @@
 #include "shell/view_window_maker.h"
 
+#include "dialogs/default_parameter_sheet.h"
+#include "dialogs/environment_sheet.h"
 #include "dialogs/local_lyapunov_dialog.h"
+#include "dialogs/parameter_dialog.h"
 #include "dialogs/phase_space_dialog.h"
 #include "dialogs/reconstruction_window.h"
 #include "dialogs/sampling_dialog.h"
@@ -48,6 +51,17 @@ constexpr WindowRow kWindows[] = {
     {WindowKind::AnalysedSeriesData, &makeWindow<CAnalysedSeriesWindow>},
     {WindowKind::RecurrencePlot, &makeWindow<CRecurrenceWindow>},
     {WindowKind::ParameterScan, &makeWindow<CScanWindow>},
+    {WindowKind::ParameterSetting, &makeWindow<CParameterDialog>},
+};
+
+struct SheetRow {
+    int entry;
+    MakeWindow make;
+};
+
+constexpr SheetRow kSheets[] = {
+    {kEnvironmentSheetEntry, &makeWindow<CEnvironmentSheet>},
+    {kDefaultParameterSheetEntry, &makeWindow<CDefaultParameterSheet>},
 };
 
 }  // namespace
@@ -58,6 +72,15 @@ std::unique_ptr<AnalysisWindow> ViewWindowMaker::make(WindowKind kind, const Win
 {
     for (const WindowRow& row : kWindows) {
         if (row.kind == kind)
+            return row.make(links, owner_, viewArea(links));
+    }
+    return nullptr;
+}
+
+std::unique_ptr<AnalysisWindow> ViewWindowMaker::makeSheet(int entry, const WindowLinks& links)
+{
+    for (const SheetRow& row : kSheets) {
+        if (row.entry == entry)
             return row.make(links, owner_, viewArea(links));
     }
     return nullptr;

@@ -17,6 +17,7 @@ public:
     ViewWindowMaker(QWidget* owner, QWidget* view);
 
     std::unique_ptr<AnalysisWindow> make(WindowKind kind, const WindowLinks& links) override;
+    std::unique_ptr<AnalysisWindow> makeSheet(int entry, const WindowLinks& links) override;
 
 private:
     // The rectangle of the links' view inside the GL view, in global

@@ -160,4 +160,57 @@ TEST_F(OrbitJob, RebindingTheViewCancelsItsRunningOrbit)
     EXPECT_EQ(slot.engine.orbitReady, 0) << "the cancelled orbit is not taken";
 }
 
+// The view's orbit as computed from its record in use with parameter b.
+std::vector<StateVector> orbitWithB(const DynamicsEngine& engine, double b)
+{
+    DynamicsEngine direct;
+    direct.takeInputsOf(engine, false);
+    direct.recordInUse.Parameter_Default[1] = b;
+    direct.loadParameters();
+    direct.computeOrbit();
+    return direct.orbit;
+}
+
+TEST_F(OrbitJob, ParameterChangesBetweenTwoTicksComputeOnceWithTheNewestValue)
+{
+    ASSERT_TRUE(bindShippedModel(document, 0, "Lorenz"));
+    ViewSlot& slot = document.views[0];
+    FakeWindow& window = openFakeWindow(document, 0, WindowKind::ParameterSetting, windowCloses);
+    slot.engine.recordInUse.Sampling_Point = kLiveOrbitPoints;
+    for (double b : {40.0, 60.0, 100.0}) {
+        slot.engine.recordInUse.Parameter_Default[1] = b;
+        document.requestParameterRecompute(0);
+    }
+    EXPECT_TRUE(document.parameterRecomputePending(0));
+    EXPECT_EQ(window.refreshes, 0) << "nothing is computed before the tick";
+
+    document.runParameterRecomputes();
+    EXPECT_FALSE(document.parameterRecomputePending(0));
+    EXPECT_FALSE(document.jobs.busy()) << "a live-sized orbit is computed within the tick";
+    EXPECT_EQ(window.refreshes, 1) << "one computation for three changes";
+    EXPECT_EQ(slot.engine.binding.parameterArg[1], 100.0);
+    EXPECT_TRUE(slot.engine.orbit == orbitWithB(slot.engine, 100.0));
+    EXPECT_FALSE(slot.engine.orbit == orbitWithB(slot.engine, 60.0));
+    EXPECT_EQ(slot.environment.rebuildLevel, RebuildLevel::VectorField);
+
+    document.runParameterRecomputes();
+    EXPECT_EQ(window.refreshes, 1) << "no change, no computation";
+}
+
+TEST_F(OrbitJob, LongOrbitsFollowTheSliderOnAWorkerAndTheNewestValueWins)
+{
+    ASSERT_TRUE(bindShippedModel(document, 0, "Lorenz"));
+    ViewSlot& slot = document.views[0];
+    slot.engine.recordInUse.Sampling_Point = 300000;
+    for (double b : {40.0, 100.0}) {
+        slot.engine.recordInUse.Parameter_Default[1] = b;
+        document.requestParameterRecompute(0);
+        document.runParameterRecomputes();
+        ASSERT_TRUE(document.jobs.isActive(0, JobKind::Orbit));
+    }
+    ASSERT_TRUE(deliverUntil(document.jobs, [&] { return !document.jobs.busy(); }));
+    EXPECT_EQ(slot.engine.recordInUse.validPointCount, 300000);
+    EXPECT_TRUE(slot.engine.orbit == orbitWithB(slot.engine, 100.0));
+}
+
 }  // namespace
