@@ -2,6 +2,123 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>AxisArrangementPage</name>
+    <message>
+        <source>４次元軸配置</source>
+        <translation>Axes for four variables</translation>
+    </message>
+    <message>
+        <source>放射状配置</source>
+        <translation>Radial</translation>
+    </message>
+    <message>
+        <source>正方体配置</source>
+        <translation>Cube</translation>
+    </message>
+    <message>
+        <source>超立方体配置</source>
+        <translation>Hypercube</translation>
+    </message>
+    <message>
+        <source>直行座標系＋色軸選択</source>
+        <translation>Cartesian axes with a colour axis</translation>
+    </message>
+    <message>
+        <source>３次元直行座標＋α</source>
+        <translation>Cartesian 3-D plus one</translation>
+    </message>
+    <message>
+        <source>%1 座標成分</source>
+        <translation>component %1</translation>
+    </message>
+    <message>
+        <source>５次元以上の軸配置</source>
+        <translation>Axes for five or more variables</translation>
+    </message>
+</context>
+<context>
+    <name>AxisSettingPage</name>
+    <message>
+        <source>軸型</source>
+        <translation>Axes</translation>
+    </message>
+    <message>
+        <source>箱型</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <source>軸の色固定</source>
+        <translation>Fixed axis colours</translation>
+    </message>
+    <message>
+        <source>軸長さ固定</source>
+        <translation>Fixed axis length</translation>
+    </message>
+    <message>
+        <source>軸目盛り</source>
+        <translation>Axis ticks</translation>
+    </message>
+    <message>
+        <source>目盛り数(目安)</source>
+        <translation>Number of ticks (about)</translation>
+    </message>
+    <message>
+        <source>座標軸名</source>
+        <translation>Axis names</translation>
+    </message>
+    <message>
+        <source>枠表示</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>背面表示</source>
+        <translation>Back planes</translation>
+    </message>
+    <message>
+        <source>背面透過率(1-10)</source>
+        <translation>Back-plane transparency (1-10)</translation>
+    </message>
+    <message>
+        <source>x-y平面格子</source>
+        <translation>x-y plane lattice</translation>
+    </message>
+</context>
+<context>
+    <name>BasicConfigurationPage</name>
+    <message>
+        <source>初期値</source>
+        <translation>Beginning value</translation>
+    </message>
+    <message>
+        <source>現在値を代入</source>
+        <translation>Take Current Values</translation>
+    </message>
+    <message>
+        <source>サンプリングの設定</source>
+        <translation>Sampling</translation>
+    </message>
+    <message>
+        <source>サンプリング数</source>
+        <translation>Sampling points</translation>
+    </message>
+    <message>
+        <source>固定</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>間隔</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>自動</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>精度</source>
+        <translation>Accuracy</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>バージョン情報</source>
@@ -31,7 +148,7 @@
     <name>CAttravaApp</name>
     <message>
         <source>設定ファイル「%1」に書き込めませんでした。</source>
-        <translation>Could not write the settings file "%1".</translation>
+        <translation>Could not write the settings file &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -65,6 +182,29 @@
     </message>
 </context>
 <context>
+    <name>CDefaultParameterSheet</name>
+    <message>
+        <source>基本設定</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>パラメータ設定</source>
+        <translation>Parameter Setting</translation>
+    </message>
+    <message>
+        <source>提示設定</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>デフォルトパラメータの設定 View-%1</source>
+        <translation>Default Parameter Setting View-%1</translation>
+    </message>
+    <message>
+        <source>デフォルトパラメータの設定</source>
+        <translation>Default Parameter Setting</translation>
+    </message>
+</context>
+<context>
     <name>CDimensionResponseWindow</name>
     <message>
         <source>リアプノフ次元の時間変位 DL(t)</source>
@@ -84,6 +224,33 @@
     <message>
         <source>リアプノフ次元 DL View-%1</source>
         <translation>Lyapunov Dimension DL View-%1</translation>
+    </message>
+</context>
+<context>
+    <name>CEnvironmentSheet</name>
+    <message>
+        <source>設定ファイル「%1」に書き込めませんでした。</source>
+        <translation>Could not write the settings file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>表示カラー</source>
+        <translation>Display Colours</translation>
+    </message>
+    <message>
+        <source>軸設定</source>
+        <translation>Axes</translation>
+    </message>
+    <message>
+        <source>軸配置</source>
+        <translation>Axis Arrangement</translation>
+    </message>
+    <message>
+        <source>環境設定 View-%1</source>
+        <translation>Environment Setting View-%1</translation>
+    </message>
+    <message>
+        <source>環境設定</source>
+        <translation>Environment Setting</translation>
     </message>
 </context>
 <context>
@@ -333,11 +500,57 @@
     </message>
     <message>
         <source>「%1」はすでにあります。空のリストで置き換えますか？</source>
-        <translation>"%1" already exists. Replace it with an empty list?</translation>
+        <translation>&quot;%1&quot; already exists. Replace it with an empty list?</translation>
     </message>
     <message>
         <source>現在選択されているリストファイルから生成されるＤＬＬがありません。コンパイルしますか？</source>
         <translation>There is no model library built from the selected list file. Compile it now?</translation>
+    </message>
+</context>
+<context>
+    <name>CModelessPropertySheet</name>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>適用(&amp;A)</source>
+        <translation>&amp;Apply</translation>
+    </message>
+</context>
+<context>
+    <name>CParameterDialog</name>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>初期化</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>適用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>パラメータ値の変更 View-%1</source>
+        <translation>Parameter Values View-%1</translation>
+    </message>
+    <message>
+        <source>パラメータ値の設定</source>
+        <translation>Parameter Values</translation>
+    </message>
+    <message>
+        <source>パラメータ %1 の値「%2」は数値ではありません。値は変更されませんでした。</source>
+        <translation>The value &quot;%2&quot; of parameter %1 is not a number. The value was not changed.</translation>
     </message>
 </context>
 <context>
@@ -734,19 +947,19 @@
         <translation>Data only</translation>
     </message>
     <message>
-        <source>カンマ区切り　data,data,data,…</source>
+        <source>カンマ区切り&#x3000;data,data,data,…</source>
         <translation>Comma-separated  data,data,data,…</translation>
     </message>
     <message>
-        <source>スペース区切り　data data data …</source>
+        <source>スペース区切り&#x3000;data data data …</source>
         <translation>Space-separated  data data data …</translation>
     </message>
     <message>
-        <source>タブ区切り　data    data    data     …</source>
+        <source>タブ区切り&#x3000;data    data    data     …</source>
         <translation>Tab-separated  data    data    data     …</translation>
     </message>
     <message>
-        <source>改行　data↓</source>
+        <source>改行&#x3000;data↓</source>
         <translation>One per line  data↓</translation>
     </message>
     <message>
@@ -754,15 +967,15 @@
         <translation>Time (even intervals), data</translation>
     </message>
     <message>
-        <source>カンマ区切り　time,data↓</source>
+        <source>カンマ区切り&#x3000;time,data↓</source>
         <translation>Comma-separated  time,data↓</translation>
     </message>
     <message>
-        <source>スペース区切り　time data↓</source>
+        <source>スペース区切り&#x3000;time data↓</source>
         <translation>Space-separated  time data↓</translation>
     </message>
     <message>
-        <source>タブ区切り　time    data↓</source>
+        <source>タブ区切り&#x3000;time    data↓</source>
         <translation>Tab-separated  time    data↓</translation>
     </message>
     <message>
@@ -1259,6 +1472,68 @@ x 0.001</translation>
     </message>
 </context>
 <context>
+    <name>DisplayColourPage</name>
+    <message>
+        <source>背景</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>床・部屋</source>
+        <translation>Floor and room</translation>
+    </message>
+    <message>
+        <source>格子数</source>
+        <translation>Lattice lines</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>格子状の床</source>
+        <translation>Lattice floor</translation>
+    </message>
+    <message>
+        <source>チェック柄の床</source>
+        <translation>Checked floor</translation>
+    </message>
+    <message>
+        <source>軌道の提示</source>
+        <translation>Orbit</translation>
+    </message>
+    <message>
+        <source>影あり</source>
+        <translation>With shadow</translation>
+    </message>
+    <message>
+        <source>影なし</source>
+        <translation>Without shadow</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayConfigurationPage</name>
+    <message>
+        <source>基準提示サイズ</source>
+        <translation>Reference display size</translation>
+    </message>
+    <message>
+        <source>現在値を代入</source>
+        <translation>Take Current Values</translation>
+    </message>
+    <message>
+        <source>提示位置</source>
+        <translation>Display position</translation>
+    </message>
+    <message>
+        <source>アトラクタ提示</source>
+        <translation>Attractor</translation>
+    </message>
+    <message>
+        <source>相空間の提示</source>
+        <translation>Phase space</translation>
+    </message>
+</context>
+<context>
     <name>Failure</name>
     <message>
         <source>式が空です。</source>
@@ -1266,11 +1541,11 @@ x 0.001</translation>
     </message>
     <message>
         <source>代入（「=」など）は使えません。</source>
-        <translation>Assignments ("=" and the like) cannot be used.</translation>
+        <translation>Assignments (&quot;=&quot; and the like) cannot be used.</translation>
     </message>
     <message>
         <source>「++」「--」は使えません。</source>
-        <translation>"++" and "--" cannot be used.</translation>
+        <translation>&quot;++&quot; and &quot;--&quot; cannot be used.</translation>
     </message>
     <message>
         <source>ビット演算子は使えません。</source>
@@ -1282,11 +1557,11 @@ x 0.001</translation>
     </message>
     <message>
         <source>「-&gt;」は使えません。</source>
-        <translation>"-&gt;" cannot be used.</translation>
+        <translation>&quot;-&gt;&quot; cannot be used.</translation>
     </message>
     <message>
         <source>「%」は使えません（剰余には fmod(x, y) を使ってください）。</source>
-        <translation>"%" cannot be used (use fmod(x, y) for the remainder).</translation>
+        <translation>&quot;%&quot; cannot be used (use fmod(x, y) for the remainder).</translation>
     </message>
     <message>
         <source>半角以外の文字は使えません。</source>
@@ -1298,15 +1573,15 @@ x 0.001</translation>
     </message>
     <message>
         <source>使えない文字「%1」があります。</source>
-        <translation>The character "%1" cannot be used.</translation>
+        <translation>The character &quot;%1&quot; cannot be used.</translation>
     </message>
     <message>
         <source>数値「%1」の書き方が正しくありません。</source>
-        <translation>The number "%1" is not written correctly.</translation>
+        <translation>The number &quot;%1&quot; is not written correctly.</translation>
     </message>
     <message>
         <source>数値「%1」は先頭に 0 を付けずに書いてください（C では 8 進数として読まれます）。</source>
-        <translation>Write the number "%1" without a leading 0 (C reads it as an octal number).</translation>
+        <translation>Write the number &quot;%1&quot; without a leading 0 (C reads it as an octal number).</translation>
     </message>
     <message>
         <source>式の入れ子が深すぎます。</source>
@@ -1314,23 +1589,23 @@ x 0.001</translation>
     </message>
     <message>
         <source>「%1」が足りません。</source>
-        <translation>"%1" is missing.</translation>
+        <translation>&quot;%1&quot; is missing.</translation>
     </message>
     <message>
         <source>「%1」の位置に「%2」が必要です。</source>
-        <translation>"%2" is needed where "%1" is.</translation>
+        <translation>&quot;%2&quot; is needed where &quot;%1&quot; is.</translation>
     </message>
     <message>
         <source>「)」に対応する「(」がありません。</source>
-        <translation>A ")" has no matching "(".</translation>
+        <translation>A &quot;)&quot; has no matching &quot;(&quot;.</translation>
     </message>
     <message>
         <source>「,」は関数の引数の区切りにだけ使えます。</source>
-        <translation>"," can only separate the arguments of a function.</translation>
+        <translation>&quot;,&quot; can only separate the arguments of a function.</translation>
     </message>
     <message>
         <source>「%1」の前に演算子が必要です。</source>
-        <translation>An operator is needed before "%1".</translation>
+        <translation>An operator is needed before &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>式が途中で終わっています。</source>
@@ -1338,27 +1613,27 @@ x 0.001</translation>
     </message>
     <message>
         <source>「%1」の位置に値がありません。</source>
-        <translation>A value is missing where "%1" is.</translation>
+        <translation>A value is missing where &quot;%1&quot; is.</translation>
     </message>
     <message>
         <source>使えない名前「%1」があります。使えるのは %2、数値と C の数学関数です。</source>
-        <translation>The name "%1" cannot be used. Allowed are %2, numbers and the C math functions.</translation>
+        <translation>The name &quot;%1&quot; cannot be used. Allowed are %2, numbers and the C math functions.</translation>
     </message>
     <message>
         <source>関数「%1」の後に「(」がありません。</source>
-        <translation>The function "%1" is not followed by "(".</translation>
+        <translation>The function &quot;%1&quot; is not followed by &quot;(&quot;.</translation>
     </message>
     <message>
         <source>関数「%1」の引数は %2 個です。</source>
-        <translation>The function "%1" takes %2 arguments.</translation>
+        <translation>The function &quot;%1&quot; takes %2 arguments.</translation>
     </message>
     <message>
         <source>モデルリストをコンパイルできませんでした。モデルライブラリは以前のままです。コンパイラのメッセージを見てモデルを修正してください。</source>
-        <translation>The model list could not be compiled. The model library stays as it was. Correct the model after the compiler's messages.</translation>
+        <translation>The model list could not be compiled. The model library stays as it was. Correct the model after the compiler&apos;s messages.</translation>
     </message>
     <message>
         <source>モデル「%1」を含むモデルリストをコンパイルできませんでした。モデルライブラリは以前のままです。コンパイラのメッセージを見てモデルを修正してください。</source>
-        <translation>The model list with the model "%1" could not be compiled. The model library stays as it was. Correct the model after the compiler's messages.</translation>
+        <translation>The model list with the model &quot;%1&quot; could not be compiled. The model library stays as it was. Correct the model after the compiler&apos;s messages.</translation>
     </message>
     <message>
         <source>モデルファイルが開けません。ファイルを選択してください。</source>
@@ -1366,7 +1641,7 @@ x 0.001</translation>
     </message>
     <message>
         <source>モデルファイル「%1」のサンプリング間隔 %2 は使えません。サンプリング間隔には正の数を指定してください。</source>
-        <translation>The sampling interval %2 of the model file "%1" cannot be used. Give a positive sampling interval.</translation>
+        <translation>The sampling interval %2 of the model file &quot;%1&quot; cannot be used. Give a positive sampling interval.</translation>
     </message>
     <message>
         <source>リストファイルが開けません。ファイルを選択してください。</source>
@@ -1390,15 +1665,15 @@ x 0.001</translation>
     </message>
     <message>
         <source>モデルの名前「%1」は C の予約語か宣言済みの関数の名前なので使えません。</source>
-        <translation>The model name "%1" is a C keyword or the name of a declared function and cannot be used.</translation>
+        <translation>The model name &quot;%1&quot; is a C keyword or the name of a declared function and cannot be used.</translation>
     </message>
     <message>
         <source>リストには同じ名前のモデル「%1」がすでにあります。</source>
-        <translation>The list already holds a model named "%1".</translation>
+        <translation>The list already holds a model named &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>モデルファイルのパスに改行は使えません。</source>
-        <translation>The model file's path cannot contain a line break.</translation>
+        <translation>The model file&apos;s path cannot contain a line break.</translation>
     </message>
     <message>
         <source>次元かパラメータ数が範囲外です。</source>
@@ -1411,7 +1686,7 @@ x 0.001</translation>
     <message>
         <source>モデル「%1」をモデルライブラリ「%2」から読み込めませんでした。
 %3</source>
-        <translation>The model "%1" could not be loaded from the model library "%2".
+        <translation>The model &quot;%1&quot; could not be loaded from the model library &quot;%2&quot;.
 %3</translation>
     </message>
     <message>
@@ -1435,12 +1710,12 @@ x 0.001</translation>
     <name>ModelStart</name>
     <message>
         <source>モデルリスト「%1」を開けません。</source>
-        <translation>The model list "%1" cannot be opened.</translation>
+        <translation>The model list &quot;%1&quot; cannot be opened.</translation>
     </message>
     <message>
         <source>モデル「%1」はモデルリスト「%2」にありません。
 リストのモデル: %3</source>
-        <translation>The model "%1" is not in the model list "%2".
+        <translation>The model &quot;%1&quot; is not in the model list &quot;%2&quot;.
 Models of the list: %3</translation>
     </message>
     <message>
@@ -1451,7 +1726,26 @@ Models of the list: %3</translation>
     </message>
     <message>
         <source>モデル「%1」の軌道を計算できませんでした。</source>
-        <translation>The orbit of the model "%1" could not be computed.</translation>
+        <translation>The orbit of the model &quot;%1&quot; could not be computed.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterConfigurationPage</name>
+    <message>
+        <source>パラメータ値</source>
+        <translation>Parameter values</translation>
+    </message>
+    <message>
+        <source>パラメータの変更範囲</source>
+        <translation>Parameter ranges</translation>
+    </message>
+    <message>
+        <source>～</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>現在値を代入</source>
+        <translation>Take Current Values</translation>
     </message>
 </context>
 <context>
@@ -1519,7 +1813,7 @@ Models of the list: %3</translation>
     <name>SeriesAnalysis</name>
     <message>
         <source>データファイル「%1」に読める値がありません。</source>
-        <translation>The data file "%1" holds no value that can be read.</translation>
+        <translation>The data file &quot;%1&quot; holds no value that can be read.</translation>
     </message>
 </context>
 <context>
@@ -1527,12 +1821,12 @@ Models of the list: %3</translation>
     <message>
         <source>設定ファイル「%1」の次の値は使えないため、既定値を使います。
 %2</source>
-        <translation>These values of the settings file "%1" cannot be used; their defaults are used instead.
+        <translation>These values of the settings file &quot;%1&quot; cannot be used; their defaults are used instead.
 %2</translation>
     </message>
     <message>
         <source>設定されたモデルリスト「%1」が見つかりません。付属のモデルリスト「%2」を使います。</source>
-        <translation>The configured model list "%1" was not found. The shipped model list "%2" is used.</translation>
+        <translation>The configured model list &quot;%1&quot; was not found. The shipped model list &quot;%2&quot; is used.</translation>
     </message>
 </context>
 <context>
