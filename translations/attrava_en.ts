@@ -150,6 +150,10 @@
         <source>設定ファイル「%1」に書き込めませんでした。</source>
         <translation>Could not write the settings file &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>表示言語は次回の起動から変わります。</source>
+        <translation>The language of the texts changes at the next start.</translation>
+    </message>
 </context>
 <context>
     <name>CColourBarWindow</name>
@@ -1469,6 +1473,18 @@ x 0.001</translation>
     <message>
         <source>&amp;PHANToM</source>
         <translation>&amp;PHANToM</translation>
+    </message>
+    <message>
+        <source>日本語で表示する（次回の起動から）</source>
+        <translation>Show the texts in Japanese (from the next start)</translation>
+    </message>
+    <message>
+        <source>英語で表示する（次回の起動から）</source>
+        <translation>Show the texts in English (from the next start)</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,7 @@ CAttravaApp::CAttravaApp(const ProgramFolders& folders, DisplaySettings& display
     registerPresentationCommands(router_, *document_);
     registerInitialValueUndo();
     registerImageSave();
+    registerLanguageChoice();
     connectDisplayModes();
 }
 
@@ -123,6 +124,27 @@ bool CAttravaApp::saveViewImage(const QString& path)
 {
     const QImage frame = view_->grabFramebuffer();
     return !frame.isNull() && frame.save(path, "PNG");
+}
+
+// The texts' language is chosen before the first window exists, so a new
+// choice is kept in the settings file for the next start.
+void CAttravaApp::registerLanguageChoice()
+{
+    for (const auto& [id, language] : {std::pair{CommandId::LanguageJapanese, InterfaceLanguage::Japanese},
+                                       std::pair{CommandId::LanguageEnglish, InterfaceLanguage::English}}) {
+        router_.setHandler(id, [this, language = language] {
+            if (language == language_)
+                return;
+            language_ = language;
+            if (writeProgramSettings())
+                reporter_.showMessage(QCoreApplication::translate(
+                                          "CAttravaApp", "表示言語は次回の起動から変わります。")
+                                          .toStdString());
+        });
+        router_.setUpdateRule(id, [this, language = language] {
+            return CommandState{true, language_ == language};
+        });
+    }
 }
 
 void CAttravaApp::registerImageSave()

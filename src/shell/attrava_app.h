@@ -68,6 +68,7 @@ private:
     void applyStartOptions(const StartOptions& options);
     void connectDisplayModes();
     void registerImageSave();
+    void registerLanguageChoice();
     // Ctrl+Z on the main frame: the active view's last initial-value drag undone.
     void registerInitialValueUndo();
     void applyStereoLayout(const StereoLayout& layout);

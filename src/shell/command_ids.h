@@ -56,6 +56,9 @@ constexpr int ScaleFree = 33811;
 constexpr int ScaleAuto = 32942;
 constexpr int AxisDisplay = 33784;
 constexpr int PositionReset = 32937;
+// The language of the texts from the next start.
+constexpr int LanguageJapanese = 33951;
+constexpr int LanguageEnglish = 33952;
 
 // "ヘルプ(&H)"
 constexpr int AppAbout = 57664;

@@ -97,6 +97,8 @@ std::vector<CommandInfo> buildCommandTable()
          QT_TRANSLATE_NOOP("CommandTable", "座標軸の提示\n座標軸の提示")},
         {PositionReset, QT_TRANSLATE_NOOP("CommandTable", "提示位置リセット"),
          QT_TRANSLATE_NOOP("CommandTable", "オブジェクト位置リセット\nオブジェクト位置リセット")},
+        {LanguageJapanese, "日本語", QT_TRANSLATE_NOOP("CommandTable", "日本語で表示する（次回の起動から）")},
+        {LanguageEnglish, "English", QT_TRANSLATE_NOOP("CommandTable", "英語で表示する（次回の起動から）")},
         {AppAbout, QT_TRANSLATE_NOOP("CommandTable", "バージョン情報"), ""},
     });
     return table;
@@ -153,6 +155,13 @@ MenuEntry scaleMenu()
     items.push_back(command(ScaleFree));
     items.push_back(command(ScaleAuto));
     return popup(QT_TRANSLATE_NOOP("CommandTable", "スケール"), std::move(items));
+}
+
+// Each language under its own name, so it can be found whichever is shown.
+MenuEntry languageMenu()
+{
+    return popup(QT_TRANSLATE_NOOP("CommandTable", "言語"),
+                 {command(LanguageJapanese), command(LanguageEnglish)});
 }
 
 MenuEntry helpMenu()
@@ -215,7 +224,7 @@ const std::vector<MenuEntry>& mainMenuLayout()
         presentationMenu(),
         toolMenu(),
         popup(QT_TRANSLATE_NOOP("CommandTable", "オプション(&O)"), {
-            command(DefaultParameters), command(EnvironmentSetting), separator(),
+            command(DefaultParameters), command(EnvironmentSetting), languageMenu(), separator(),
             deviceMenu(), displayMenu(), multiViewMenu(), scaleMenu(), separator(),
             command(AxisDisplay), command(PositionReset),
         }),

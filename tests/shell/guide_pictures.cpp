@@ -11,7 +11,10 @@
 #include "dialogs/failure_text.h"
 #include "dialogs/model_editor_dialog.h"
 #include "dialogs/model_list_dialog.h"
+#include "dialogs/reconstruction_window.h"
+#include "dialogs/series_file_dialog.h"
 #include "models/model_list_editor.h"
+#include "plots/scan_window.h"
 #include "shell/command_ids.h"
 #include "shell/interface_language.h"
 #include "shell/japanese_font.h"
@@ -19,6 +22,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -119,6 +125,9 @@ private slots:
         QTest::newRow("dimension_response") << CommandId::DimensionResponse;
         QTest::newRow("equations") << CommandId::EquationDisplay;
         QTest::newRow("colour_bar") << CommandId::ColourBar;
+        QTest::newRow("parameters") << CommandId::ParameterSetting;
+        QTest::newRow("default_parameters") << CommandId::DefaultParameters;
+        QTest::newRow("environment") << CommandId::EnvironmentSetting;
         QTest::newRow("local_lyapunov") << CommandId::LocalLyapunov;
         QTest::newRow("phase_space") << CommandId::VectorField;
     }
@@ -142,6 +151,67 @@ private slots:
         for (int page = 0; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
             save(grabShown(*window), QStringLiteral("%1_%2").arg(name).arg(page));
+        }
+    }
+
+    // The orbit diagram of Lorenz over b, as the scan window draws it.
+    void scanWindow()
+    {
+        program_->app().router().execute(CommandId::ParameterScan);
+        auto* window = viewWindow<CScanWindow>(program_->document(), WindowKind::ParameterScan, 0);
+        QVERIFY(window);
+        window->parameterList()->setCurrentIndex(1);
+        window->fromEdit()->setText(QStringLiteral("20"));
+        window->toEdit()->setText(QStringLiteral("200"));
+        window->countBox()->setValue(150);
+        window->transientBox()->setValue(2000);
+        window->pointsBox()->setValue(4000);
+        QVERIFY(window->startScan());
+        QTRY_VERIFY_WITH_TIMEOUT(!window->scanRunning(), 120000);
+        save(grabShown(*window), "scan_window");
+        window->close();
+    }
+
+    // The time-series road on the shipped sunspot numbers: the data file
+    // dialog, the reconstruction window with its advice, the two series
+    // windows and the recurrence plot with its measures.
+    void seriesRoad()
+    {
+        bool missed = false;
+        dialogtest::whenModal<CSeriesFileDialog>(
+            [this, &missed](CSeriesFileDialog* dialog) {
+                dialogtest::whenModal<QFileDialog>(
+                    [](QFileDialog* files) {
+                        files->selectFile(QStringLiteral(ATTRAVA_PROGRAM_DIR "/data/sunspots.txt"));
+                        QMetaObject::invokeMethod(files, "accept");
+                    },
+                    &missed);
+                QTest::mouseClick(dialog->findChild<QPushButton*>("browseButton"), Qt::LeftButton);
+                save(grabShown(*dialog), "series_file");
+                QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+            },
+            &missed);
+        program_->app().router().execute(CommandId::SeriesAnalysis);
+        QVERIFY(!missed);
+        CUser& document = program_->document();
+        auto* reconstruction =
+            viewWindow<CReconstructionWindow>(document, WindowKind::ReconstructionDelay, 0);
+        QVERIFY(reconstruction);
+        QTRY_VERIFY_WITH_TIMEOUT(reconstruction->hasAdvice(), 30000);
+        save(grabShown(*reconstruction), "reconstruction");
+
+        const std::pair<int, const char*> windows[] = {
+            {CommandId::SeriesDisplay, "series_data"},
+            {CommandId::AnalysisSeriesDisplay, "analysed_data"},
+            {CommandId::RecurrencePlot, "recurrence"},
+        };
+        for (const auto& [command, name] : windows) {
+            const std::set<QWidget*> before = shownWindows();
+            program_->app().router().execute(command);
+            QWidget* window = nullptr;
+            QTRY_VERIFY_WITH_TIMEOUT((window = newWindow(before)) != nullptr, 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(!document.jobs.busy(), 60000);
+            save(grabShown(*window), name);
         }
     }
 

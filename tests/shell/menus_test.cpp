@@ -58,9 +58,10 @@ private slots:
                               "パラメータ走査"}));
         const QList<QAction*> options = top[3]->menu()->actions();
         QCOMPARE(itemTexts(options),
-                 (QStringList{"デフォルトパラメータの設定", "環境設定", "-", "入出力インターフェース",
+                 (QStringList{"デフォルトパラメータの設定", "環境設定", "言語", "-", "入出力インターフェース",
                               "ディスプレイ設定", "マルチビューモード", "スケール", "-", "座標軸の提示",
                               "提示位置リセット"}));
+        QCOMPARE(itemTexts(subMenu(options, "言語")->actions()), (QStringList{"日本語", "English"}));
         QCOMPARE(itemTexts(subMenu(options, "入出力インターフェース")->actions()),
                  (QStringList{"&Mouse", "&PHANToM(TM)", "&SPIDAR G"}));
         QCOMPARE(itemTexts(subMenu(options, "ディスプレイ設定")->actions()),

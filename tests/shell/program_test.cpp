@@ -110,6 +110,25 @@ private slots:
         QCOMPARE(written.profileInt("EnvironmentData", "Wall_Latice_Num", 0), 7);
     }
 
+    // The language item keeps the choice for the next start at once, says
+    // so, and the choice survives the end of the program.
+    void theLanguageItemKeepsTheChoiceForTheNextStart()
+    {
+        writeSettings("[ProgramData]\nlanguage=ja\n[EnvironmentData]\nWall_Latice_Num=7\n");
+        startProgram(withoutSplash());
+        CommandRouter& router = program_->router();
+        QCOMPARE(router.state(CommandId::LanguageJapanese).checked, std::optional<bool>(true));
+        QVERIFY(router.execute(CommandId::LanguageEnglish));
+        QCOMPARE(reporter_.messages.size(), std::size_t(1));
+        QCOMPARE(router.state(CommandId::LanguageEnglish).checked, std::optional<bool>(true));
+        QCOMPARE(ProfileFile(settingsFilePath(programFolder_)).profileString("ProgramData", "language", "-"),
+                 std::string("en"));
+        program_.reset();
+        const ProfileFile written(settingsFilePath(programFolder_));
+        QCOMPARE(written.profileString("ProgramData", "language", "-"), std::string("en"));
+        QCOMPARE(written.profileInt("EnvironmentData", "Wall_Latice_Num", 0), 7);
+    }
+
     // Binary garbage, values out of range, NaN and huge numbers in the
     // settings file and a configured list that is gone: the program says so
     // once, uses the defaults and the shipped list, and runs.
