@@ -154,6 +154,10 @@
         <source>表示言語は次回の起動から変わります。</source>
         <translation>The language of the texts changes at the next start.</translation>
     </message>
+    <message>
+        <source>メニュー → 数理モデル解析 でモデルを選んでください</source>
+        <translation>Menu → Mathematical Model Analysis to choose a model</translation>
+    </message>
 </context>
 <context>
     <name>CColourBarWindow</name>

@@ -16,6 +16,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -88,6 +90,7 @@ CAttravaApp::CAttravaApp(const ProgramFolders& folders, DisplaySettings& display
     registerInitialValueUndo();
     registerImageSave();
     registerLanguageChoice();
+    showFirstStepHint();
     connectDisplayModes();
 }
 
@@ -145,6 +148,26 @@ void CAttravaApp::registerLanguageChoice()
             return CommandState{true, language_ == language};
         });
     }
+}
+
+// While no shown view has an orbit, the status bar says how to begin. The
+// hint is a widget of the status bar, so passing status texts of menu items
+// do not wipe it out.
+void CAttravaApp::showFirstStepHint()
+{
+    auto* hint = new QLabel(QCoreApplication::translate(
+                                "CAttravaApp", "メニュー → 数理モデル解析 でモデルを選んでください"),
+                            frame_.get());
+    hint->setObjectName(QStringLiteral("firstStepHint"));
+    frame_->statusBar()->addWidget(hint);
+    auto* watch = new QTimer(hint);
+    QObject::connect(watch, &QTimer::timeout, hint, [this, hint] {
+        bool anyOrbit = false;
+        for (int v = 0; v < document_->viewCount; ++v)
+            anyOrbit = anyOrbit || document_->views[static_cast<std::size_t>(v)].engine.orbitReady == 1;
+        hint->setVisible(!anyOrbit);
+    });
+    watch->start(250);
 }
 
 void CAttravaApp::registerImageSave()

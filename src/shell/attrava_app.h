@@ -69,6 +69,7 @@ private:
     void connectDisplayModes();
     void registerImageSave();
     void registerLanguageChoice();
+    void showFirstStepHint();
     // Ctrl+Z on the main frame: the active view's last initial-value drag undone.
     void registerInitialValueUndo();
     void applyStereoLayout(const StereoLayout& layout);

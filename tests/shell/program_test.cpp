@@ -14,6 +14,7 @@
 #include "view/ps_view.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
@@ -80,6 +81,8 @@ private slots:
     void aFirstStartWritesAllFiveSettingsAtExit()
     {
         startProgram(withoutSplash());
+        // No model yet: the status bar says how to begin.
+        QTRY_VERIFY(program_->frame().findChild<QLabel*>("firstStepHint")->isVisible());
         program_.reset();
         const ProfileFile written(settingsFilePath(programFolder_));
         QCOMPARE(written.profileString("ProgramData", "displaymode", "-"), std::string("0"));
@@ -309,6 +312,8 @@ private slots:
         qInfo("orbit colour on %.3f of the %dx%d frame", share, frame.width(), frame.height());
         QVERIFY2(share > 0.01 && share < 0.40,
                  qPrintable(QStringLiteral("orbit colour on %1 of the pixels, expected 0.01 .. 0.40").arg(share)));
+        // With an orbit on the screen the first-step hint has gone.
+        QTRY_VERIFY(!program_->frame().findChild<QLabel*>("firstStepHint")->isVisible());
     }
 
     void eachEyeOfLeftRightStereoSeesTheWholeAttractor()
