@@ -16,7 +16,7 @@
 #include "plots/series_window.h"
 #include "shell/command_ids.h"
 #include "shell/japanese_font.h"
-#include "shell/japanese_texts.h"
+#include "shell/interface_language.h"
 
 #include <QComboBox>
 #include <QFileDialog>
