@@ -8,6 +8,7 @@
 // Xvfb for both languages into docs/images/.
 #include "running_program.h"
 
+#include "dialogs/dialog_prompts.h"
 #include "dialogs/failure_text.h"
 #include "dialogs/model_editor_dialog.h"
 #include "dialogs/model_list_dialog.h"
@@ -104,7 +105,7 @@ private slots:
 
         ModelListEditor editor(record, listPath, program_->folder().path(), program_->reporter());
         ModelRecord draft;
-        CModelEditorDialog dialog(EditorMode::New, editor, draft, program_->reporter());
+        CModelEditorDialog dialog(EditorMode::New, editor, draft, program_->reporter(), standardPrompts());
         dialog.findChild<QLineEdit*>("modelNameEdit")->setText("Halvorsen");
         dialog.findChild<QComboBox*>("parameterList")->setCurrentIndex(1);
         const char* equations[] = {"-a*x-4*y-4*z-y*y", "-a*y-4*z-4*x-z*z", "-a*z-4*x-4*y-x*x"};
