@@ -242,7 +242,7 @@ const std::vector<MenuEntry>& contextMenuLayout()
         presentationMenu(),
         toolMenu(),
         popup(QT_TRANSLATE_NOOP("CommandTable", "オプション(&O)"), {
-            command(DefaultParameters), command(EnvironmentSetting), separator(),
+            command(DefaultParameters), command(EnvironmentSetting), languageMenu(), separator(),
             multiViewMenu(), scaleMenu(), separator(),
             command(AxisDisplay), command(PositionReset),
         }),

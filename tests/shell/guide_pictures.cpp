@@ -138,6 +138,9 @@ private slots:
         QFETCH(int, command);
         const QString name = QString::fromLatin1(QTest::currentDataTag());
         CommandRouter& router = program_->app().router();
+        // The colour bar belongs to the velocity and local Lyapunov colourings.
+        if (command == CommandId::ColourBar)
+            router.execute(CommandId::VelocityDistribution);
         QVERIFY2(router.state(command).enabled, qPrintable(name + " is not enabled"));
         const std::set<QWidget*> before = shownWindows();
         router.execute(command);

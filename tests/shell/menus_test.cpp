@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(itemTexts(top[0]->menu()->actions()),
                  (QStringList{"数理モデル解析", "時系列データ解析", "-", "画像を保存…"}));
         QCOMPARE(itemTexts(top[3]->menu()->actions()),
-                 (QStringList{"デフォルトパラメータの設定", "環境設定", "-", "マルチビューモード", "スケール", "-",
+                 (QStringList{"デフォルトパラメータの設定", "環境設定", "言語", "-", "マルチビューモード", "スケール", "-",
                               "座標軸の提示", "提示位置リセット"}));
         const QList<QAction*> device = top[4]->menu()->actions();
         QCOMPARE(itemTexts(device), (QStringList{"入出力インターフェース", "ディスプレイ設定", "-",
