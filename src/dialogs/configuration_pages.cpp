@@ -44,6 +44,20 @@ ConfigurationPage::ConfigurationPage(ModelRecord& edited, const ModelRecord& inU
 {
 }
 
+namespace {
+
+// The edit's value when the input was accepted; else the edit is refused.
+template <typename T>
+bool takeInput(QLineEdit* edit, const RangeInput<T>& input, Reporter& reporter, T& value)
+{
+    if (!input.value)
+        return refuseEdit(edit, input.message, reporter);
+    value = *input.value;
+    return true;
+}
+
+}  // namespace
+
 QLineEdit* ConfigurationPage::numberEdit(const QString& name)
 {
     auto* edit = new QLineEdit(this);
@@ -54,28 +68,12 @@ QLineEdit* ConfigurationPage::numberEdit(const QString& name)
 
 bool ConfigurationPage::take(QLineEdit* edit, double minimum, double maximum, double& value)
 {
-    const RangeInput<double> input = parseDoubleInRange(edit->text(), minimum, maximum);
-    if (input.value) {
-        value = *input.value;
-        return true;
-    }
-    reporter_.showMessage(input.message);
-    edit->setFocus();
-    edit->selectAll();
-    return false;
+    return takeInput(edit, parseDoubleInRange(edit->text(), minimum, maximum), reporter_, value);
 }
 
 bool ConfigurationPage::takeInt(QLineEdit* edit, int minimum, int maximum, int& value)
 {
-    const RangeInput<int> input = parseIntInRange(edit->text(), minimum, maximum);
-    if (input.value) {
-        value = *input.value;
-        return true;
-    }
-    reporter_.showMessage(input.message);
-    edit->setFocus();
-    edit->selectAll();
-    return false;
+    return takeInput(edit, parseIntInRange(edit->text(), minimum, maximum), reporter_, value);
 }
 
 BasicConfigurationPage::BasicConfigurationPage(ModelRecord& edited, const ModelRecord& inUse,
