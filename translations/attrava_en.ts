@@ -148,7 +148,7 @@
     <name>CAttravaApp</name>
     <message>
         <source>設定ファイル「%1」に書き込めませんでした。</source>
-        <translation>Could not write the settings file "%1".</translation>
+        <translation>Could not write the settings file &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>表示言語は次回の起動から変わります。</source>
@@ -238,7 +238,7 @@
     <name>CEnvironmentSheet</name>
     <message>
         <source>設定ファイル「%1」に書き込めませんでした。</source>
-        <translation>Could not write the settings file "%1".</translation>
+        <translation>Could not write the settings file &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>表示カラー</source>
@@ -508,7 +508,7 @@
     </message>
     <message>
         <source>「%1」はすでにあります。空のリストで置き換えますか？</source>
-        <translation>"%1" already exists. Replace it with an empty list?</translation>
+        <translation>&quot;%1&quot; already exists. Replace it with an empty list?</translation>
     </message>
     <message>
         <source>現在選択されているリストファイルから生成されるＤＬＬがありません。コンパイルしますか？</source>
@@ -558,7 +558,7 @@
     </message>
     <message>
         <source>パラメータ %1 の値「%2」は数値ではありません。値は変更されませんでした。</source>
-        <translation>The value "%2" of parameter %1 is not a number. The value was not changed.</translation>
+        <translation>The value &quot;%2&quot; of parameter %1 is not a number. The value was not changed.</translation>
     </message>
 </context>
 <context>
@@ -955,19 +955,19 @@
         <translation>Data only</translation>
     </message>
     <message>
-        <source>カンマ区切り　data,data,data,…</source>
+        <source>カンマ区切り&#x3000;data,data,data,…</source>
         <translation>Comma-separated  data,data,data,…</translation>
     </message>
     <message>
-        <source>スペース区切り　data data data …</source>
+        <source>スペース区切り&#x3000;data data data …</source>
         <translation>Space-separated  data data data …</translation>
     </message>
     <message>
-        <source>タブ区切り　data    data    data     …</source>
+        <source>タブ区切り&#x3000;data    data    data     …</source>
         <translation>Tab-separated  data    data    data     …</translation>
     </message>
     <message>
-        <source>改行　data↓</source>
+        <source>改行&#x3000;data↓</source>
         <translation>One per line  data↓</translation>
     </message>
     <message>
@@ -975,15 +975,15 @@
         <translation>Time (even intervals), data</translation>
     </message>
     <message>
-        <source>カンマ区切り　time,data↓</source>
+        <source>カンマ区切り&#x3000;time,data↓</source>
         <translation>Comma-separated  time,data↓</translation>
     </message>
     <message>
-        <source>スペース区切り　time data↓</source>
+        <source>スペース区切り&#x3000;time data↓</source>
         <translation>Space-separated  time data↓</translation>
     </message>
     <message>
-        <source>タブ区切り　time    data↓</source>
+        <source>タブ区切り&#x3000;time    data↓</source>
         <translation>Tab-separated  time    data↓</translation>
     </message>
     <message>
@@ -1561,11 +1561,11 @@ x 0.001</translation>
     </message>
     <message>
         <source>代入（「=」など）は使えません。</source>
-        <translation>Assignments ("=" and the like) cannot be used.</translation>
+        <translation>Assignments (&quot;=&quot; and the like) cannot be used.</translation>
     </message>
     <message>
         <source>「++」「--」は使えません。</source>
-        <translation>"++" and "--" cannot be used.</translation>
+        <translation>&quot;++&quot; and &quot;--&quot; cannot be used.</translation>
     </message>
     <message>
         <source>ビット演算子は使えません。</source>
@@ -1577,11 +1577,11 @@ x 0.001</translation>
     </message>
     <message>
         <source>「-&gt;」は使えません。</source>
-        <translation>"-&gt;" cannot be used.</translation>
+        <translation>&quot;-&gt;&quot; cannot be used.</translation>
     </message>
     <message>
         <source>「%」は使えません（剰余には fmod(x, y) を使ってください）。</source>
-        <translation>"%" cannot be used (use fmod(x, y) for the remainder).</translation>
+        <translation>&quot;%&quot; cannot be used (use fmod(x, y) for the remainder).</translation>
     </message>
     <message>
         <source>半角以外の文字は使えません。</source>
@@ -1593,15 +1593,15 @@ x 0.001</translation>
     </message>
     <message>
         <source>使えない文字「%1」があります。</source>
-        <translation>The character "%1" cannot be used.</translation>
+        <translation>The character &quot;%1&quot; cannot be used.</translation>
     </message>
     <message>
         <source>数値「%1」の書き方が正しくありません。</source>
-        <translation>The number "%1" is not written correctly.</translation>
+        <translation>The number &quot;%1&quot; is not written correctly.</translation>
     </message>
     <message>
         <source>数値「%1」は先頭に 0 を付けずに書いてください（C では 8 進数として読まれます）。</source>
-        <translation>Write the number "%1" without a leading 0 (C reads it as an octal number).</translation>
+        <translation>Write the number &quot;%1&quot; without a leading 0 (C reads it as an octal number).</translation>
     </message>
     <message>
         <source>式の入れ子が深すぎます。</source>
@@ -1609,23 +1609,23 @@ x 0.001</translation>
     </message>
     <message>
         <source>「%1」が足りません。</source>
-        <translation>"%1" is missing.</translation>
+        <translation>&quot;%1&quot; is missing.</translation>
     </message>
     <message>
         <source>「%1」の位置に「%2」が必要です。</source>
-        <translation>"%2" is needed where "%1" is.</translation>
+        <translation>&quot;%2&quot; is needed where &quot;%1&quot; is.</translation>
     </message>
     <message>
         <source>「)」に対応する「(」がありません。</source>
-        <translation>A ")" has no matching "(".</translation>
+        <translation>A &quot;)&quot; has no matching &quot;(&quot;.</translation>
     </message>
     <message>
         <source>「,」は関数の引数の区切りにだけ使えます。</source>
-        <translation>"," can only separate the arguments of a function.</translation>
+        <translation>&quot;,&quot; can only separate the arguments of a function.</translation>
     </message>
     <message>
         <source>「%1」の前に演算子が必要です。</source>
-        <translation>An operator is needed before "%1".</translation>
+        <translation>An operator is needed before &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>式が途中で終わっています。</source>
@@ -1633,27 +1633,27 @@ x 0.001</translation>
     </message>
     <message>
         <source>「%1」の位置に値がありません。</source>
-        <translation>A value is missing where "%1" is.</translation>
+        <translation>A value is missing where &quot;%1&quot; is.</translation>
     </message>
     <message>
         <source>使えない名前「%1」があります。使えるのは %2、数値と C の数学関数です。</source>
-        <translation>The name "%1" cannot be used. Allowed are %2, numbers and the C math functions.</translation>
+        <translation>The name &quot;%1&quot; cannot be used. Allowed are %2, numbers and the C math functions.</translation>
     </message>
     <message>
         <source>関数「%1」の後に「(」がありません。</source>
-        <translation>The function "%1" is not followed by "(".</translation>
+        <translation>The function &quot;%1&quot; is not followed by &quot;(&quot;.</translation>
     </message>
     <message>
         <source>関数「%1」の引数は %2 個です。</source>
-        <translation>The function "%1" takes %2 arguments.</translation>
+        <translation>The function &quot;%1&quot; takes %2 arguments.</translation>
     </message>
     <message>
         <source>モデルリストをコンパイルできませんでした。モデルライブラリは以前のままです。コンパイラのメッセージを見てモデルを修正してください。</source>
-        <translation>The model list could not be compiled. The model library stays as it was. Correct the model after the compiler's messages.</translation>
+        <translation>The model list could not be compiled. The model library stays as it was. Correct the model after the compiler&apos;s messages.</translation>
     </message>
     <message>
         <source>モデル「%1」を含むモデルリストをコンパイルできませんでした。モデルライブラリは以前のままです。コンパイラのメッセージを見てモデルを修正してください。</source>
-        <translation>The model list with the model "%1" could not be compiled. The model library stays as it was. Correct the model after the compiler's messages.</translation>
+        <translation>The model list with the model &quot;%1&quot; could not be compiled. The model library stays as it was. Correct the model after the compiler&apos;s messages.</translation>
     </message>
     <message>
         <source>モデルファイルが開けません。ファイルを選択してください。</source>
@@ -1661,7 +1661,7 @@ x 0.001</translation>
     </message>
     <message>
         <source>モデルファイル「%1」のサンプリング間隔 %2 は使えません。サンプリング間隔には正の数を指定してください。</source>
-        <translation>The sampling interval %2 of the model file "%1" cannot be used. Give a positive sampling interval.</translation>
+        <translation>The sampling interval %2 of the model file &quot;%1&quot; cannot be used. Give a positive sampling interval.</translation>
     </message>
     <message>
         <source>リストファイルが開けません。ファイルを選択してください。</source>
@@ -1685,15 +1685,15 @@ x 0.001</translation>
     </message>
     <message>
         <source>モデルの名前「%1」は C の予約語か宣言済みの関数の名前なので使えません。</source>
-        <translation>The model name "%1" is a C keyword or the name of a declared function and cannot be used.</translation>
+        <translation>The model name &quot;%1&quot; is a C keyword or the name of a declared function and cannot be used.</translation>
     </message>
     <message>
         <source>リストには同じ名前のモデル「%1」がすでにあります。</source>
-        <translation>The list already holds a model named "%1".</translation>
+        <translation>The list already holds a model named &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>モデルファイルのパスに改行は使えません。</source>
-        <translation>The model file's path cannot contain a line break.</translation>
+        <translation>The model file&apos;s path cannot contain a line break.</translation>
     </message>
     <message>
         <source>次元かパラメータ数が範囲外です。</source>
@@ -1706,7 +1706,7 @@ x 0.001</translation>
     <message>
         <source>モデル「%1」をモデルライブラリ「%2」から読み込めませんでした。
 %3</source>
-        <translation>The model "%1" could not be loaded from the model library "%2".
+        <translation>The model &quot;%1&quot; could not be loaded from the model library &quot;%2&quot;.
 %3</translation>
     </message>
     <message>
@@ -1730,12 +1730,12 @@ x 0.001</translation>
     <name>ModelStart</name>
     <message>
         <source>モデルリスト「%1」を開けません。</source>
-        <translation>The model list "%1" cannot be opened.</translation>
+        <translation>The model list &quot;%1&quot; cannot be opened.</translation>
     </message>
     <message>
         <source>モデル「%1」はモデルリスト「%2」にありません。
 リストのモデル: %3</source>
-        <translation>The model "%1" is not in the model list "%2".
+        <translation>The model &quot;%1&quot; is not in the model list &quot;%2&quot;.
 Models of the list: %3</translation>
     </message>
     <message>
@@ -1746,7 +1746,7 @@ Models of the list: %3</translation>
     </message>
     <message>
         <source>モデル「%1」の軌道を計算できませんでした。</source>
-        <translation>The orbit of the model "%1" could not be computed.</translation>
+        <translation>The orbit of the model &quot;%1&quot; could not be computed.</translation>
     </message>
 </context>
 <context>
@@ -1833,7 +1833,7 @@ Models of the list: %3</translation>
     <name>SeriesAnalysis</name>
     <message>
         <source>データファイル「%1」に読める値がありません。</source>
-        <translation>The data file "%1" holds no value that can be read.</translation>
+        <translation>The data file &quot;%1&quot; holds no value that can be read.</translation>
     </message>
 </context>
 <context>
@@ -1841,12 +1841,12 @@ Models of the list: %3</translation>
     <message>
         <source>設定ファイル「%1」の次の値は使えないため、既定値を使います。
 %2</source>
-        <translation>These values of the settings file "%1" cannot be used; their defaults are used instead.
+        <translation>These values of the settings file &quot;%1&quot; cannot be used; their defaults are used instead.
 %2</translation>
     </message>
     <message>
         <source>設定されたモデルリスト「%1」が見つかりません。付属のモデルリスト「%2」を使います。</source>
-        <translation>The configured model list "%1" was not found. The shipped model list "%2" is used.</translation>
+        <translation>The configured model list &quot;%1&quot; was not found. The shipped model list &quot;%2&quot; is used.</translation>
     </message>
 </context>
 <context>
