@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QPushButton>
 #include <QSpinBox>
@@ -47,6 +48,7 @@ private slots:
     {
         const QString folder = qEnvironmentVariable("ATTRAVA_PICTURES_DIR");
         folder_ = folder.isEmpty() ? scratch_.path() : folder;
+        QVERIFY2(QDir().mkpath(folder_), qPrintable("cannot make " + folder_));
         const std::optional<InterfaceLanguage> language = languageFromCode(
             qEnvironmentVariable("ATTRAVA_PICTURES_LANGUAGE", QStringLiteral("ja")).toStdString());
         QVERIFY2(language, "ATTRAVA_PICTURES_LANGUAGE is ja or en");
