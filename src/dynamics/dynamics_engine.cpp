@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -188,13 +189,15 @@ StateVector DynamicsEngine::advance(const StateVector& x, double& h)
 
 namespace {
 
-// Stores the orbit points 0..count-1 from x, each after the first taken by
-// `step` (x, h) -> next state, with their projections; returns the number of
-// valid points (the index of the first diverged point, or count), or -1 when
-// the control stopped the run. n is a constant so that the fixed-interval
-// step inlines into the loop.
+// Stores the orbit points 0..count-1 from x, each after the first written by
+// `step` (from, h, to) into its own slot, with their projections; returns the
+// number of valid points (the index of the first diverged point, or count), or
+// -1 when the control stopped the run. n is a constant so that the
+// fixed-interval step inlines into the loop. Every later read of a stored
+// point is one component at a time: the library writes components one by one,
+// and reading them back as wider words would stall on each step.
 template <int n, class Step>
-int fillOrbit(DynamicsEngine& engine, StateVector x, int count, double h, bool automatic,
+int fillOrbit(DynamicsEngine& engine, const StateVector& start, int count, double h, bool automatic,
               const JobControl& control, Step step)
 {
     StateVector* const orbit = engine.orbit.data();
@@ -209,16 +212,17 @@ int fillOrbit(DynamicsEngine& engine, StateVector x, int count, double h, bool a
                 return -1;
             control.report(static_cast<double>(i) / count);
         }
-        if (i > 0) {
-            x = step(x, h);
+        if (i == 0) {
+            orbit[0] = start;
+        } else {
+            step(orbit[i - 1], h, orbit[i]);
             if (automatic)
                 engine.stepSizes[static_cast<std::size_t>(i - 1)] = h;
         }
         if (automatic)
             engine.elapsedTime += h;
-        orbit[i] = x;
-        display[i] = DynamicsEngine::projectOnto(x, basis, n);
-        if (isDiverged(x, n)) {
+        display[i] = DynamicsEngine::projectOnto(orbit[i], basis, n);
+        if (isDiverged(orbit[i], n)) {
             engine.diverged = 1;
             return i;
         }
@@ -229,26 +233,28 @@ int fillOrbit(DynamicsEngine& engine, StateVector x, int count, double h, bool a
 template <int n>
 int fillOrbitOf(DynamicsEngine& engine, int count, double h, const JobControl& control)
 {
-    const StateVector start = engine.recordInUse.Setting;
+    const StateVector& start = engine.recordInUse.Setting;
     if (engine.recordInUse.Auto_Sampling_Interval_Flag == 1) {
         return fillOrbit<n>(engine, start, count, h, true, control,
-                            [&engine](const StateVector& x, double& step) {
-                                return engine.advance(x, step);
+                            [&engine](const StateVector& from, double& step, StateVector& to) {
+                                to = engine.advance(from, step);
                             });
     }
-    // The library's own step, called straight from the loop.
+    // The library's own step, called straight from the loop; the components
+    // it does not integrate keep the initial value's.
     if (const StepFunction libraryStep = engine.binding.rungeKuttaStep) {
         const double* const parameters = engine.binding.parameterArg;
         return fillOrbit<n>(engine, start, count, h, false, control,
-                            [libraryStep, parameters](const StateVector& x, double step) {
-                                StateVector next = x;
-                                libraryStep(x.c, parameters, step, next.c);
-                                return next;
+                            [libraryStep, parameters](const StateVector& from, double step,
+                                                      StateVector& to) {
+                                for (int k = n; k < static_cast<int>(std::size(to.c)); ++k)
+                                    to.c[k] = from.c[k];
+                                libraryStep(from.c, parameters, step, to.c);
                             });
     }
     return fillOrbit<n>(engine, start, count, h, false, control,
-                        [&engine](const StateVector& x, double step) {
-                            return rungeKuttaStepOf<n>(engine.binding, x, step);
+                        [&engine](const StateVector& from, double step, StateVector& to) {
+                            to = rungeKuttaStepOf<n>(engine.binding, from, step);
                         });
 }
 
