@@ -1,5 +1,6 @@
 #include "dynamics/general17.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cstdint>
@@ -31,36 +32,18 @@ constexpr auto kPowersOfTen = [] {
 // below 2^127 for every decimal exponent E of fixed notation (-4..15).
 constexpr int kMaxShift = 69;
 
-// "00" to "99".
-constexpr auto kDigitPairs = [] {
-    struct Table {
-        char pair[200];
-    } table{};
-    for (int k = 0; k < 100; ++k) {
-        table.pair[2 * k] = static_cast<char>('0' + k / 10);
-        table.pair[2 * k + 1] = static_cast<char>('0' + k % 10);
-    }
-    return table;
-}();
-
-// Writes the eight digits of d < 10^8.
-void writeEight(char* out, std::uint32_t d)
+// The eight digits of d < 10^8 as eight characters in one word, the first
+// digit in the lowest byte: the halves, the pairs and the digits are split
+// in parallel lanes of the word by multiplying with reciprocals that are exact
+// for the lanes' ranges.
+std::uint64_t eightDigits(std::uint32_t d)
 {
-    const std::uint32_t high = d / 10000, low = d % 10000;
-    std::memcpy(out, kDigitPairs.pair + 2 * (high / 100), 2);
-    std::memcpy(out + 2, kDigitPairs.pair + 2 * (high % 100), 2);
-    std::memcpy(out + 4, kDigitPairs.pair + 2 * (low / 100), 2);
-    std::memcpy(out + 6, kDigitPairs.pair + 2 * (low % 100), 2);
-}
-
-// Writes the 17 digits of d (10^16 <= d < 10^17).
-void writeDigits(char* out, std::uint64_t d)
-{
-    constexpr std::uint64_t kTen8 = 100000000;
-    out[0] = static_cast<char>('0' + d / kTen16);
-    const std::uint64_t rest = d % kTen16;
-    writeEight(out + 1, static_cast<std::uint32_t>(rest / kTen8));
-    writeEight(out + 9, static_cast<std::uint32_t>(rest % kTen8));
+    std::uint64_t v = (d / 10000) | (std::uint64_t{d % 10000} << 32);
+    const std::uint64_t hundreds = ((v * 10486) >> 20) & 0x0000007F0000007FULL;
+    v = hundreds | ((v - hundreds * 100) << 16);
+    const std::uint64_t tens = ((v * 103) >> 10) & 0x000F000F000F000FULL;
+    v = tens | ((v - tens * 10) << 8);
+    return v + 0x3030303030303030ULL;
 }
 
 }  // namespace
@@ -107,30 +90,39 @@ char* writeGeneral17(char* at, double value)
         }
     }
 
-    // The digits, padded so that the fixed-size copies below stay inside.
-    char text[32] = {};
-    writeDigits(text, digits);
-    int used = 17;
-    while (text[used - 1] == '0')
-        --used;
+    // The 17 digits: the first apart, the other 16 as bytes of one wide
+    // word, first digit lowest. They are only ever stored, never read back
+    // from memory: reading freshly stored bytes as a wider piece stalls.
+    constexpr std::uint64_t kTen8 = 100000000;
+    const char first = static_cast<char>('0' + digits / kTen16);
+    const std::uint64_t rest = digits % kTen16;
+    const Wide others = Wide{eightDigits(static_cast<std::uint32_t>(rest / kTen8))} |
+                        Wide{eightDigits(static_cast<std::uint32_t>(rest % kTen8))} << 64;
+    // Trailing zeros are the highest bytes that hold '0'.
+    const Wide values = others - (Wide{0x3030303030303030ULL} << 64 | 0x3030303030303030ULL);
+    const auto high = static_cast<std::uint64_t>(values >> 64);
+    const auto low = static_cast<std::uint64_t>(values);
+    const int zeros = high != 0 ? std::countl_zero(high) / 8
+                                : 8 + (low != 0 ? std::countl_zero(low) / 8 : 8);
+    const int used = 17 - zeros;
 
+    // Every store below is of a fixed size (plain moves); what they write
+    // past the number's end is not counted.
     char* out = at;
     if ((bits >> 63) != 0)
         *out++ = '-';
-    if (exponent >= 0) {
-        // The whole part, then the fraction one place later behind the
-        // point; the copies are of a fixed size (16 bytes), which compiles
-        // to plain moves, and what they write past the end is not counted.
-        const int whole = exponent + 1;
-        std::memcpy(out, text, 16);
-        if (used <= whole)
-            return out + whole;
-        out[whole] = '.';
-        std::memcpy(out + whole + 1, text + whole, 16);
-        return out + used + 1;
+    if (exponent < 0) {
+        std::memcpy(out, "0.000", 5);
+        out += 1 - exponent;
     }
-    std::memcpy(out, "0.000", 5);
-    out += 1 - exponent;
-    std::memcpy(out, text, 17);
-    return out + used;
+    out[0] = first;
+    std::memcpy(out + 1, &others, 16);
+    const int whole = exponent + 1;
+    if (exponent < 0 || used <= whole)
+        return out + std::max(used, whole);
+    // The fraction again, one place later behind the point.
+    out[whole] = '.';
+    const Wide fraction = others >> (8 * (whole - 1));
+    std::memcpy(out + whole + 1, &fraction, 16);
+    return out + used + 1;
 }

@@ -6,6 +6,8 @@
 // std::to_chars, which gives the same text.
 #pragma once
 
+// The longest text of one number ("-1.2345678901234567e-308").
+inline constexpr int kGeneral17MaxLength = 24;
 // Room the text of one number may take (a few bytes more than it uses).
 inline constexpr int kGeneral17Bytes = 40;
 
