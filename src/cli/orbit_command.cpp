@@ -29,23 +29,21 @@ int runOrbit(const OrbitOptions& options)
         return 1;
 
     DynamicsEngine& engine = session.engine;
-    const auto integrationStarted = std::chrono::steady_clock::now();
-    if (!engine.computeOrbit())
-        return fail(orbitMemoryMessage("orbit", engine.recordInUse));
-    const double integrationSeconds = secondsSince(integrationStarted);
-
     std::FILE* out = openOutput(options.outPath);
     if (out == nullptr)
         return fail("orbit: cannot open the output file " + options.outPath);
+    const WrittenOrbit orbit = writeEngineOrbit(engine, out);
+    const bool closed = closeOutput(out);
     const ModelRecord& record = engine.recordInUse;
-    const bool written = writeOrbitPoints(out, engine.orbit, record.validPointCount, record.Dimension);
-    if (!closeOutput(out) || !written)
+    if (!orbit.allocated)
+        return fail(orbitMemoryMessage("orbit", record));
+    if (!closed || !orbit.written)
         return fail("orbit: writing the points failed");
 
     std::fprintf(stderr,
                  "attrava-cli orbit: %s, %d of %d points valid, %s, integration %.3f s, total %.3f s\n",
-                 record.ModelName.c_str(), record.validPointCount, record.Sampling_Point,
-                 engine.diverged ? "diverged" : "not diverged", integrationSeconds,
+                 record.ModelName.c_str(), orbit.validPoints, record.Sampling_Point,
+                 orbit.diverged ? "diverged" : "not diverged", orbit.integrationSeconds,
                  secondsSince(started));
     return 0;
 }

@@ -36,11 +36,12 @@ class OrbitCommand : public CliToolTest {
 protected:
 
     // The orbit of the same model computed in this process.
-    static std::vector<StateVector> engineOrbit(const ModelOptions& options)
+    static std::vector<StateVector> engineOrbit(const ModelOptions& options,
+                                                const std::string& modelFile = kLorenz)
     {
         CollectingReporter reporter;
         ModelSession session;
-        EXPECT_TRUE(session.open(kLorenz, options, reporter))
+        EXPECT_TRUE(session.open(modelFile, options, reporter))
             << (reporter.messages.empty() ? "" : reporter.messages[0]);
         session.engine.computeOrbit();
         const auto& orbit = session.engine.orbit;
@@ -48,27 +49,43 @@ protected:
     }
 
     static void expectSamePoints(const std::vector<StateVector>& expected,
-                                 const std::vector<std::vector<double>>& actual)
+                                 const std::vector<std::vector<double>>& actual, int dimension = 3)
     {
         ASSERT_EQ(actual.size(), expected.size());
         for (std::size_t i = 0; i < expected.size(); ++i)
-            for (int k = 0; k < 3; ++k)
+            for (int k = 0; k < dimension; ++k)
                 ASSERT_EQ(actual[i][k], expected[i][k]) << "point " << i << " component " << k;
     }
 };
 
 }  // namespace
 
+// Long orbits are integrated and written a stretch at a time: the text is
+// still that of one orbit, also when it diverges in a later stretch.
 TEST_F(OrbitCommand, LorenzPrintsEveryPointExactly)
 {
-    const Run run = runTool("orbit '" + kLorenz + "' --points 1000");
+    const Run run = runTool("orbit '" + kLorenz + "' --points 40000");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "1 1 20");
     ModelOptions options;
-    options.points = 1000;
+    options.points = 40000;
     expectSamePoints(engineOrbit(options), parsePoints(run.out, 3));
-    EXPECT_NE(run.err.find("1000 of 1000 points valid, not diverged"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("40000 of 40000 points valid, not diverged"), std::string::npos) << run.err;
     EXPECT_TRUE(temporaryFoldersRemoved());
+
+    // e^(0.046 t) passes the divergence bound near t = 300, point 30,034.
+    const std::string growth = (work / "Growth.txt").string();
+    std::ofstream(growth) << "Dimension = 1\nParameter = 0\nFunction\n0.046*x\nSetting = 1.0\n";
+    const Run diverging = runTool("orbit '" + growth + "' --points 40000 --interval 0.01");
+    ASSERT_EQ(diverging.status, 0) << diverging.err;
+    options.interval = 0.01;
+    const std::vector<StateVector> expected = engineOrbit(options, growth);
+    ASSERT_GT(expected.size(), 20000u);
+    ASSERT_LT(expected.size(), 40000u);
+    expectSamePoints(expected, parsePoints(diverging.out, 1), 1);
+    EXPECT_NE(diverging.err.find(std::to_string(expected.size()) + " of 40000 points valid, diverged"),
+              std::string::npos)
+        << diverging.err;
 }
 
 TEST_F(OrbitCommand, OptionsOverrideTheModelFileAndOutGoesToAFile)
