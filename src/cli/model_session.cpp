@@ -1,6 +1,7 @@
 #include "cli/model_session.h"
 
 #include "models/equation_check.h"
+#include "models/file_replace.h"
 #include "models/model_library.h"
 #include "models/model_list.h"
 
@@ -50,11 +51,16 @@ std::string orbitMemoryMessage(const std::string& command, const ModelRecord& re
            " points";
 }
 
-TemporaryFolder::~TemporaryFolder()
+TemporaryFolder::~TemporaryFolder() { remove(); }
+
+void TemporaryFolder::remove()
 {
     std::error_code ec;
-    if (!path_.empty())
-        fs::remove_all(path_, ec);
+    if (path_.empty())
+        return;
+    fs::remove_all(path_, ec);
+    unmarkScratchFolder(path_);
+    path_.clear();
 }
 
 bool TemporaryFolder::create()
@@ -64,6 +70,7 @@ bool TemporaryFolder::create()
     if (ec || ::mkdtemp(pattern.data()) == nullptr)
         return false;
     path_ = pattern + "/";
+    markScratchFolder(path_);
     return true;
 }
 
@@ -112,6 +119,10 @@ bool ModelSession::open(const std::string& modelFile, const ModelOptions& option
         return false;
     }
     engine.loadParameters();
+    // The bound library stays mapped without its file. Removed now, the
+    // folder is gone before the command writes its output; removing it after
+    // a large output can wait for the file system to write that output back.
+    folder.remove();
     return true;
 }
 

@@ -24,6 +24,8 @@ public:
     ~TemporaryFolder();
 
     bool create();
+    // Removes the folder and everything in it now.
+    void remove();
     const std::string& path() const { return path_; }  // ends with '/'
 
 private:
@@ -38,8 +40,9 @@ public:
     // The same, reporting on standard error (the batch commands).
     bool open(const std::string& modelFile, const ModelOptions& options);
 
-    // Declared first so that the engine lets go of the library before the
-    // folder that holds it is removed.
+    // Holds the list source and library while the model is compiled and
+    // bound; removed once the library is bound (or on failure, with the
+    // session).
     TemporaryFolder folder;
     DynamicsEngine engine;
 };

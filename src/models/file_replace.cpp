@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <mutex>
+#include <set>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -136,7 +138,38 @@ bool rewriteInPlace(const fs::path& target, std::string_view content)
     return false;
 }
 
+
+// The scratch folders, each ending with '/'.
+std::mutex scratchMutex;
+std::set<std::string> scratchFolders;
+
+std::string folderKey(std::string folder)
+{
+    if (!folder.ends_with('/'))
+        folder.push_back('/');
+    return folder;
+}
+
+bool inScratchFolder(const fs::path& target)
+{
+    const std::string folder = folderKey(target.parent_path().string());
+    const std::lock_guard lock(scratchMutex);
+    return scratchFolders.count(folder) != 0;
+}
+
 }  // namespace
+
+void markScratchFolder(const std::string& folder)
+{
+    const std::lock_guard lock(scratchMutex);
+    scratchFolders.insert(folderKey(folder));
+}
+
+void unmarkScratchFolder(const std::string& folder)
+{
+    const std::lock_guard lock(scratchMutex);
+    scratchFolders.erase(folderKey(folder));
+}
 
 bool replaceFileContents(const std::string& path, std::string_view content)
 {
@@ -156,8 +189,9 @@ bool replaceFileContents(const std::string& path, std::string_view content)
     Descriptor fd(createTemporaryBeside(target, temporary));
     if (fd.get() < 0)
         return exists && folderRefused(errno) && rewriteInPlace(target, content);
+    const bool flush = !inScratchFolder(target);
     bool ok = !exists || takeOverAttributes(fd.get(), old);
-    ok = ok && writeAllAt(fd.get(), content, 0) && ::fsync(fd.get()) == 0;
+    ok = ok && writeAllAt(fd.get(), content, 0) && (!flush || ::fsync(fd.get()) == 0);
     ok = fd.close() && ok;
     if (!ok) {
         ::unlink(temporary.c_str());
@@ -168,6 +202,7 @@ bool replaceFileContents(const std::string& path, std::string_view content)
         ::unlink(temporary.c_str());
         return exists && folderRefused(error) && rewriteInPlace(target, content);
     }
-    syncFolder(target);
+    if (flush)
+        syncFolder(target);
     return true;
 }

@@ -16,3 +16,10 @@
 // failure returns false, leaves no temporary file behind and leaves path as it
 // was.
 bool replaceFileContents(const std::string& path, std::string_view content);
+
+// A private temporary folder is scratch: what is written in it need not
+// survive a crash, so replaceFileContents does not flush it to disk there
+// (flushing is most of the time of a short batch command). A folder is
+// scratch from markScratchFolder until unmarkScratchFolder.
+void markScratchFolder(const std::string& folder);
+void unmarkScratchFolder(const std::string& folder);

@@ -29,21 +29,27 @@ public:
         if (ec || ::mkdtemp(pattern.data()) == nullptr)
             return;
         path_ = pattern;
+        markScratchFolder(path_);
         if (!replaceFileContents(path_ + "/windows.h", kCompatWindowsHeaderText))
-            path_.clear();
+            remove();
     }
-    ~CompatHeaderFolder()
-    {
-        std::error_code ec;
-        if (!path_.empty())
-            fs::remove_all(path_, ec);
-    }
+    ~CompatHeaderFolder() { remove(); }
     CompatHeaderFolder(const CompatHeaderFolder&) = delete;
     CompatHeaderFolder& operator=(const CompatHeaderFolder&) = delete;
 
     const std::string& path() const { return path_; }
 
 private:
+    void remove()
+    {
+        std::error_code ec;
+        if (path_.empty())
+            return;
+        fs::remove_all(path_, ec);
+        unmarkScratchFolder(path_);
+        path_.clear();
+    }
+
     std::string path_;
 };
 
