@@ -5,6 +5,7 @@
 # An install shared by all users is read-only; the program then keeps its
 # settings, model list and library in the user's folders.
 install(TARGETS attrava attrava-cli RUNTIME DESTINATION ${ATTRAVA_INSTALL_PROGRAM_DIR})
+install(TARGETS attrava-scan-picture LIBRARY DESTINATION ${ATTRAVA_INSTALL_PROGRAM_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${ATTRAVA_INSTALL_DOC_DIR})
 if(EXISTS ${PROJECT_SOURCE_DIR}/docs)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${ATTRAVA_INSTALL_DOC_DIR}/guide)

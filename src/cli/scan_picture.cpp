@@ -1,9 +1,10 @@
-// Text needs a font system, which Qt sets up with a GUI application object;
-// the batch tool makes one on the offscreen platform while it draws, so no
-// display is needed.
-#include "cli/scan_image.h"
-
+// The drawing module of the scan picture, loaded by the batch tool only when
+// a picture is asked for, so that no other command pays for loading Qt's GUI
+// libraries. Text needs a font system, which Qt sets up with a GUI
+// application object; the module makes one on the offscreen platform while it
+// draws, so no display is needed.
 #include "dynamics/colour_scale.h"
+#include "dynamics/parameter_scan.h"
 
 #include <QtGui/QGuiApplication>
 #include <QtGui/QImage>
@@ -188,8 +189,9 @@ void drawGrid(QPainter& painter, const ScanSettings& settings, const ScanResult&
 
 }  // namespace
 
-bool writeScanImage(const std::string& path, const ScanSettings& settings, const ScanResult& result,
-                    std::string& error)
+extern "C" __attribute__((visibility("default"))) bool
+attrava_draw_scan_picture(const std::string& path, const ScanSettings& settings,
+                          const ScanResult& result, std::string& error)
 {
     const OffscreenApplication application;
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
