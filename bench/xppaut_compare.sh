@@ -27,11 +27,15 @@ timed() {
     { time "$@" >/dev/null 2>&1; } 2>&1 | awk '{ printf "%s %.3f\n", $1, $2 + $3 }'
 }
 
-# Median of the runs' wall and CPU times.
+# Median of the runs' wall and CPU times. With fresh=1 the output file
+# (the command's last argument) is removed before each run, so every run
+# writes a new file instead of rewriting the one before.
+fresh=0
 median() {
     local name=$1; shift
     local walls=() cpus=()
     for _ in $(seq "$runs"); do
+        [ "$fresh" = 1 ] && rm -f "${@: -1}"
         read -r wall cpu < <(timed "$@")
         walls+=("$wall"); cpus+=("$cpu")
     done
@@ -44,13 +48,20 @@ median() {
 # The first run compiles the model; later runs take it from the library cache.
 "$cli" orbit "$source_dir/modellib/Lorenz.txt" --points 500000 --out "$work/attrava.txt" 2>/dev/null
 
-read -r _ aw ac < <(median attrava "$cli" orbit "$source_dir/modellib/Lorenz.txt" --points 500000 --out "$work/attrava.txt")
-read -r _ xw xc < <(cd "$work" && median xppaut xppaut -silent lorenz.ode -outfile "$work/xppaut.dat")
+compare() {
+    read -r _ aw ac < <(median attrava "$cli" orbit "$source_dir/modellib/Lorenz.txt" --points 500000 --out "$work/attrava.txt")
+    read -r _ xw xc < <(cd "$work" && median xppaut xppaut -silent lorenz.ode -outfile "$work/xppaut.dat")
+    echo "median of $runs runs (s), $1: attrava-cli wall $aw cpu $ac; xppaut wall $xw cpu $xc"
+    awk -v aw="$aw" -v ac="$ac" -v xw="$xw" -v xc="$xc" 'BEGIN {
+        printf "ratio xppaut/attrava-cli: wall %.1f, cpu %.1f (target >= 10)\n",
+               (aw > 0 ? xw / aw : 0), (ac > 0 ? xc / ac : 0) }'
+}
+
+fresh=0
+compare "each run writing over the output of the one before"
+fresh=1
+compare "each run writing a new file"
 
 echo "points written: attrava $(wc -l < "$work/attrava.txt"), xppaut $(wc -l < "$work/xppaut.dat")"
 echo "last point: attrava $(tail -1 "$work/attrava.txt")"
 echo "            xppaut  $(tail -1 "$work/xppaut.dat" | cut -d' ' -f2-4)"
-echo "median of $runs runs (s): attrava-cli wall $aw cpu $ac; xppaut wall $xw cpu $xc"
-awk -v aw="$aw" -v ac="$ac" -v xw="$xw" -v xc="$xc" 'BEGIN {
-    printf "ratio xppaut/attrava-cli: wall %.1f, cpu %.1f (target >= 10)\n",
-           (aw > 0 ? xw / aw : 0), (ac > 0 ? xc / ac : 0) }'
