@@ -25,18 +25,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // CLI11 takes the arguments last first.
     std::reverse(args.begin(), args.end());
 
-    CLI::App tool("", "attrava-cli");
-    tool.require_subcommand(1);
-    tool.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    CLI::App& command = *tool.add_subcommand("run", "every option block");
-    ModelOptions model;
-    SeriesOptions series;
-    std::string file;
-    std::string outPath;
-    addModelOptions(command, model);
-    addSeriesOptions(command, series);
-    addOutputOption(command, outPath, "FILE", "the output file");
-    addInputFile(command, file, "MODEL_FILE", "the model file", false);
+    // The parser is built once: building it costs many times a parse.
+    // Each input starts from a cleared parser and fresh option values.
+    static ModelOptions model;
+    static SeriesOptions series;
+    static std::string file;
+    static std::string outPath;
+    static CLI::App& tool = [] () -> CLI::App& {
+        static CLI::App app("", "attrava-cli");
+        app.require_subcommand(1);
+        app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+        CLI::App& command = *app.add_subcommand("run", "every option block");
+        addModelOptions(command, model);
+        addSeriesOptions(command, series);
+        addOutputOption(command, outPath, "FILE", "the output file");
+        addInputFile(command, file, "MODEL_FILE", "the model file", false);
+        return app;
+    }();
+    model = {};
+    series = {};
+    file.clear();
+    outPath.clear();
+    tool.clear();
     try {
         tool.parse(args);
     } catch (const CLI::CallForHelp&) {
