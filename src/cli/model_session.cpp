@@ -1,11 +1,9 @@
 #include "cli/model_session.h"
 
 #include "models/equation_check.h"
-#include "models/file_replace.h"
 #include "models/model_library.h"
 #include "models/model_list.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -51,29 +49,6 @@ std::string orbitMemoryMessage(const std::string& command, const ModelRecord& re
            " points";
 }
 
-TemporaryFolder::~TemporaryFolder() { remove(); }
-
-void TemporaryFolder::remove()
-{
-    std::error_code ec;
-    if (path_.empty())
-        return;
-    fs::remove_all(path_, ec);
-    unmarkScratchFolder(path_);
-    path_.clear();
-}
-
-bool TemporaryFolder::create()
-{
-    std::error_code ec;
-    std::string pattern = (fs::temp_directory_path(ec) / "attrava-cli-XXXXXX").string();
-    if (ec || ::mkdtemp(pattern.data()) == nullptr)
-        return false;
-    path_ = pattern + "/";
-    markScratchFolder(path_);
-    return true;
-}
-
 bool ModelSession::open(const std::string& modelFile, const ModelOptions& options,
                         Reporter& reporter)
 {
@@ -91,7 +66,7 @@ bool ModelSession::open(const std::string& modelFile, const ModelOptions& option
     if (!record.Read(reporter) || !applyOptions(record, options, reporter))
         return false;
 
-    if (!folder.create()) {
+    if (!folder.create("attrava-cli-")) {
         reporter.showMessage("cannot create a temporary folder for the model library");
         return false;
     }

@@ -8,29 +8,12 @@
 #include "cli/model_options.h"
 #include "cli/tool_messages.h"
 #include "dynamics/dynamics_engine.h"
+#include "models/scratch_folder.h"
 
 #include <string>
 
 // The message of a command whose orbit arrays could not be allocated.
 std::string orbitMemoryMessage(const std::string& command, const ModelRecord& record);
-
-// A folder under the system's temporary directory, removed with everything in
-// it when the object goes.
-class TemporaryFolder {
-public:
-    TemporaryFolder() = default;
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    ~TemporaryFolder();
-
-    bool create();
-    // Removes the folder and everything in it now.
-    void remove();
-    const std::string& path() const { return path_; }  // ends with '/'
-
-private:
-    std::string path_;
-};
 
 class ModelSession {
 public:
@@ -43,6 +26,6 @@ public:
     // Holds the list source and library while the model is compiled and
     // bound; removed once the library is bound (or on failure, with the
     // session).
-    TemporaryFolder folder;
+    ScratchFolder folder;
     DynamicsEngine engine;
 };

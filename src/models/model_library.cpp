@@ -2,6 +2,7 @@
 
 #include "models/compat_windows_text.h"
 #include "models/file_replace.h"
+#include "models/scratch_folder.h"
 #include "models/library_cache.h"
 #include "models/model_paths.h"
 #include "models/process_run.h"
@@ -19,38 +20,21 @@ namespace fs = std::filesystem;
 namespace {
 
 // A private folder holding the compatibility windows.h for one compile; it is
-// removed again when the compile is over.
+// removed again when the compile is over. path() is empty when the header
+// could not be written.
 class CompatHeaderFolder {
 public:
     CompatHeaderFolder()
     {
-        std::error_code ec;
-        std::string pattern = (fs::temp_directory_path(ec) / "attrava-cc-XXXXXX").string();
-        if (ec || ::mkdtemp(pattern.data()) == nullptr)
-            return;
-        path_ = pattern;
-        markScratchFolder(path_);
-        if (!replaceFileContents(path_ + "/windows.h", kCompatWindowsHeaderText))
-            remove();
+        if (folder_.create("attrava-cc-") &&
+            !replaceFileContents(folder_.path() + "windows.h", kCompatWindowsHeaderText))
+            folder_.remove();
     }
-    ~CompatHeaderFolder() { remove(); }
-    CompatHeaderFolder(const CompatHeaderFolder&) = delete;
-    CompatHeaderFolder& operator=(const CompatHeaderFolder&) = delete;
 
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return folder_.path(); }
 
 private:
-    void remove()
-    {
-        std::error_code ec;
-        if (path_.empty())
-            return;
-        fs::remove_all(path_, ec);
-        unmarkScratchFolder(path_);
-        path_.clear();
-    }
-
-    std::string path_;
+    ScratchFolder folder_;
 };
 
 std::string compilerProgram()
@@ -162,7 +146,7 @@ CompileResult Compile(const ModelLibraryPaths& paths)
     const std::string fieldsText = vectorFieldSourceText(listText);
     std::string fieldsPath = vectorFieldSourcePath(paths.listPath);
     if (!replaceFileContents(fieldsPath, fieldsText)) {
-        fieldsPath = compatFolder.path() + "/" + fileNameOf(fieldsPath);
+        fieldsPath = compatFolder.path() + fileNameOf(fieldsPath);
         if (!replaceFileContents(fieldsPath, fieldsText)) {
             result.diagnostics = "cannot write the vector field source " + fieldsPath + "\n";
             return result;
