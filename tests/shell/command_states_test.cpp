@@ -1,11 +1,12 @@
-// Every command of the menu bar, the context menu and the toolbar, walked in
-// the running program through the states that change what they show: no
+// First the keys F12, Pause and Ctrl+S in the fresh program. Then every
+// command of the menu bar, the context menu and the toolbar, walked in the
+// running program through the states that change what they show: no
 // orbit, an orbit ready, each colouring with the vector field, the probe and
 // a tool window, an empty active view among two, "ALL View", a time series
 // started from the context menu, and the three display modes. In each state
 // every item's enabled state and check mark, as its menu shows them on
 // opening and as the toolbar shows them while idle, is compared with a
-// table written from the command rules. Then the keys F12, Pause and Ctrl+S.
+// table written from the command rules.
 #include "running_program.h"
 
 #include "dialogs/series_file_dialog.h"
@@ -128,6 +129,41 @@ private slots:
 
     void cleanupTestCase() { program_.stop(); }
 
+    // Pause stops and starts the drawing, F12 writes the next capture into
+    // the working folder, Ctrl+S saves the view as a PNG image.
+    void theAcceleratorsWork()
+    {
+        CPsView& view = program_.app().view();
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_Pause);
+        QCOMPARE(view.timersRunning(), 0);
+        QTest::keyClick(&view, Qt::Key_Pause);
+        QCOMPARE(view.timersRunning(), 1);
+
+        QTemporaryDir folder;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        const QString capture = QStringLiteral("CapturedScene[%1].ppm").arg(captureCounter);
+        QTest::keyClick(&view, Qt::Key_F12);
+        QDir::setCurrent(previous);
+        QVERIFY2(QFileInfo(folder.filePath(capture)).size() > 0, qPrintable(capture));
+
+        const QString image = folder.filePath(QStringLiteral("view.png"));
+        bool missed = false;
+        whenModal<QFileDialog>([&](QFileDialog* files) {
+            files->selectFile(image);
+            QMetaObject::invokeMethod(files, "accept");
+        }, &missed);
+        CMainFrame& frame = program_.app().frame();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        // No menu has been opened yet: the idle refresh enables the key.
+        QTRY_VERIFY(frame.commandActions().action(SaveViewImage)->isEnabled());
+        QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(!missed && QFileInfo::exists(image));
+        QCOMPARE(QImage(image).size(), view.grabFramebuffer().size());
+    }
+
     void everyItemFollowsItsRuleInEveryState()
     {
         CUser& document = program_.document();
@@ -179,41 +215,6 @@ private slots:
                               "oooooo xo..x.. ......o.o.xo. .oxo x.. oox. xooo. oooox oooooo oo xo o");
         run(DisplayNormal);
         EXPECT_STATE("normal",      "oooooo xo..x.. ......o.o.xo. .oxo x.. xoo. xooo. oooox oooooo oo xo o");
-    }
-
-    // Pause stops and starts the drawing, F12 writes the next capture into
-    // the working folder, Ctrl+S saves the view as a PNG image.
-    void theAcceleratorsWork()
-    {
-        CPsView& view = program_.app().view();
-        view.setFocus();
-        QTest::keyClick(&view, Qt::Key_Pause);
-        QCOMPARE(view.timersRunning(), 0);
-        QTest::keyClick(&view, Qt::Key_Pause);
-        QCOMPARE(view.timersRunning(), 1);
-
-        QTemporaryDir folder;
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder.path()));
-        const QString capture = QStringLiteral("CapturedScene[%1].ppm").arg(captureCounter);
-        QTest::keyClick(&view, Qt::Key_F12);
-        QDir::setCurrent(previous);
-        QVERIFY2(QFileInfo(folder.filePath(capture)).size() > 0, qPrintable(capture));
-
-        const QString image = folder.filePath(QStringLiteral("view.png"));
-        bool missed = false;
-        whenModal<QFileDialog>([&](QFileDialog* files) {
-            files->selectFile(image);
-            QMetaObject::invokeMethod(files, "accept");
-        }, &missed);
-        CMainFrame& frame = program_.app().frame();
-        frame.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&frame));
-        // The key needs no menu opened first: the idle refresh enables it.
-        QTRY_VERIFY(frame.commandActions().action(SaveViewImage)->isEnabled());
-        QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
-        QTRY_VERIFY(!missed && QFileInfo::exists(image));
-        QCOMPARE(QImage(image).size(), view.grabFramebuffer().size());
     }
 
 private:
