@@ -1490,6 +1490,14 @@ x 0.001</translation>
         <source>言語</source>
         <translation>Language</translation>
     </message>
+    <message>
+        <source>このビューでモデル解析</source>
+        <translation>Model Analysis in This View</translation>
+    </message>
+    <message>
+        <source>このビューで時系列解析</source>
+        <translation>Time-Series Analysis in This View</translation>
+    </message>
 </context>
 <context>
     <name>DisplayColourPage</name>

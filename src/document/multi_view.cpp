@@ -144,3 +144,17 @@ void CUser::fitViewsToWindow(int width, int height)
                         viewAspect(viewCount, width, height), viewEyePosition(viewCount));
     }
 }
+
+std::vector<Viewport> CUser::emptyViewAreas() const
+{
+    std::vector<Viewport> areas;
+    for (int v = 0; v < viewCount; ++v) {
+        const ViewSlot& slot = views[static_cast<std::size_t>(v)];
+        if (!slot.awaitsModel())
+            continue;
+        // A view that is not drawn (another is shown alone) has no camera.
+        for (const CCamera* camera : slot.world.cameras())
+            areas.push_back(camera->viewport());
+    }
+    return areas;
+}

@@ -30,6 +30,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 class PointerInput;
 class ProfileFile;
@@ -126,6 +127,10 @@ public:
     // After a window resize: the first camera of every shown view gets its
     // cell and the view perspective; a view without a camera is skipped.
     void fitViewsToWindow(int width, int height);
+    // The viewports (y from the bottom) of the shown views that await a
+    // model (ViewSlot::awaitsModel), one for each camera the view draws
+    // with, so the window can say there how to begin.
+    std::vector<Viewport> emptyViewAreas() const;
 
     // Called whenever the views must be laid out again (view count or
     // active-view-only changed); the main frame applies its display mode.

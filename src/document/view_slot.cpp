@@ -70,6 +70,12 @@ void ViewSlot::placeObjectsAtDisplayPosition()
     objectTransform.setPosition(engine.recordInUse.Display_Position);
 }
 
+bool ViewSlot::awaitsModel() const
+{
+    const bool seriesRead = environment.dataSource == DataSource::Series && !engine.series.empty();
+    return engine.orbitReady != 1 && engine.binding.bound != 1 && !seriesRead;
+}
+
 Rgba cursorColour(const EnvironmentSettings& environment)
 {
     if (environment.probeMode == 1)

@@ -57,6 +57,9 @@ public:
     // The object transform back at its initial orientation, placed at the
     // record in use's display position.
     void placeObjectsAtDisplayPosition();
+    // Whether the view has nothing to present yet: no orbit, no bound model
+    // and no time series read for it.
+    bool awaitsModel() const;
 
     DynamicsEngine engine;
     EnvironmentSettings environment;

@@ -152,12 +152,13 @@ void CAttravaApp::registerLanguageChoice()
 
 // While no shown view has an orbit, the status bar says how to begin. The
 // hint is a widget of the status bar, so passing status texts of menu items
-// do not wipe it out.
+// do not wipe it out. Each empty view says the same, faintly, in its middle.
 void CAttravaApp::showFirstStepHint()
 {
-    auto* hint = new QLabel(QCoreApplication::translate(
-                                "CAttravaApp", "メニュー → 数理モデル解析 でモデルを選んでください"),
-                            frame_.get());
+    const QString text =
+        QCoreApplication::translate("CAttravaApp", "メニュー → 数理モデル解析 でモデルを選んでください");
+    view_->setEmptyViewHint(text);
+    auto* hint = new QLabel(text, frame_.get());
     hint->setObjectName(QStringLiteral("firstStepHint"));
     frame_->statusBar()->addWidget(hint);
     auto* watch = new QTimer(hint);

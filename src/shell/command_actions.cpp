@@ -128,6 +128,14 @@ void CommandActions::refreshAll()
         apply(each);
 }
 
+void CommandActions::refreshShortcuts()
+{
+    for (const auto& [id, each] : all_) {
+        if (!each->shortcut().isEmpty())
+            apply(each);
+    }
+}
+
 void CommandActions::apply(QAction* action) const
 {
     const CommandState state = router_.state(commandIdOf(action));

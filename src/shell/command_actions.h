@@ -45,6 +45,10 @@ public:
     // Refreshes every action of every command.
     void refreshAll();
 
+    // Refreshes the actions that run from a key: a key works without its
+    // menu ever opening, so its action must not keep a stale disabled state.
+    void refreshShortcuts();
+
 private:
     QAction* createAction(int id, const QString& text);
     void fillMenu(QMenu* menu, const std::vector<MenuEntry>& entries);

@@ -29,9 +29,9 @@ std::vector<CommandInfo> buildCommandTable()
 {
     std::vector<CommandInfo> table = {
         {ModelAnalysis, QT_TRANSLATE_NOOP("CommandTable", "数理モデル解析"), ""},
-        {ModelAnalysisSingleView, "", ""},
+        {ModelAnalysisSingleView, QT_TRANSLATE_NOOP("CommandTable", "このビューでモデル解析"), ""},
         {SeriesAnalysis, QT_TRANSLATE_NOOP("CommandTable", "時系列データ解析"), ""},
-        {SeriesAnalysisSingleView, "", ""},
+        {SeriesAnalysisSingleView, QT_TRANSLATE_NOOP("CommandTable", "このビューで時系列解析"), ""},
         {AppExit, QT_TRANSLATE_NOOP("CommandTable", "アプリケーションの終了(&X)"), ""},
         {SaveViewImage, QT_TRANSLATE_NOOP("CommandTable", "画像を保存…"),
          QT_TRANSLATE_NOOP("CommandTable", "表示中の画面を PNG 画像に保存\n画像を保存"), "Ctrl+S"},
@@ -233,11 +233,16 @@ const std::vector<MenuEntry>& mainMenuLayout()
     return layout;
 }
 
+// The context menu also offers the two analysis starts that first go back
+// to one view, so a model or a series can be started on a single view from
+// a multi-view layout in one step.
 const std::vector<MenuEntry>& contextMenuLayout()
 {
     static const std::vector<MenuEntry> layout = {
         popup(QT_TRANSLATE_NOOP("CommandTable", "メニュー(&M)"), {
-            command(ModelAnalysis), command(SeriesAnalysis), separator(), command(SaveViewImage),
+            command(ModelAnalysis), command(SeriesAnalysis), separator(),
+            command(ModelAnalysisSingleView), command(SeriesAnalysisSingleView), separator(),
+            command(SaveViewImage),
         }),
         presentationMenu(),
         toolMenu(),

@@ -66,10 +66,13 @@ CMainFrame::CMainFrame(CommandRouter& router, DisplaySettings& display, Reporter
     placeholder->setPalette(black);
     setCentralWidget(placeholder);
 
-    // Toolbar buttons follow the update rules while the program idles.
+    // Toolbar buttons and the commands' keys follow the update rules while
+    // the program idles.
     toolbarRefresh_.setInterval(toolbarRefreshMilliseconds);
-    connect(&toolbarRefresh_, &QTimer::timeout, this,
-            [this] { actions_->refresh(toolBar_->actions()); });
+    connect(&toolbarRefresh_, &QTimer::timeout, this, [this] {
+        actions_->refresh(toolBar_->actions());
+        actions_->refreshShortcuts();
+    });
     toolbarRefresh_.start();
 }
 

@@ -174,6 +174,7 @@ void CPsView::paintFrame()
     // The window may have moved to a screen of another density.
     document_.setDevicePixelRatio(devicePixelRatioF());
     document_.drawAllViews(frameIsForeground);
+    hintAreas_ = emptyViewHint_.draw(document_.emptyViewAreas(), clientWidth_, clientHeight_);
 }
 
 void CPsView::reportLater(int errorIndex)

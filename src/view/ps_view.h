@@ -4,14 +4,19 @@
 // client area, paces the program with a 33 ms drawing timer and a 1 ms event
 // timer, draws every view through the document at each repaint, and takes the
 // keys (Pause, F12) and the mouse messages, which it hands to the document.
+// Over an empty view it draws a faint hint of how to begin.
 #pragma once
 
+#include "view/empty_view_hint.h"
+
 #include <QImage>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CUser;
 class QOpenGLWindow;
@@ -75,6 +80,13 @@ public:
     // renderer's is).
     std::string captureScene();
 
+    // The faint text drawn in the middle of every shown view that awaits a
+    // model; empty for none.
+    void setEmptyViewHint(const QString& text) { emptyViewHint_.setText(text); }
+    // Where the last frame drew that text: widget rectangles, one per empty
+    // view (none once every shown view has something to present).
+    const std::vector<QRect>& emptyViewHintAreas() const { return hintAreas_; }
+
     // Pops up the frame's context menu at a global screen position.
     std::function<void(const QPoint&)> contextMenuHandler;
     // Lays the cameras out for a new client size. When empty, the document
@@ -116,4 +128,6 @@ private:
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     bool contextReady_ = false;
+    EmptyViewHint emptyViewHint_;
+    std::vector<QRect> hintAreas_;
 };

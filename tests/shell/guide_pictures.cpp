@@ -91,6 +91,12 @@ private slots:
         QMenu* context = frame.contextMenu();
         save(grabShown(*context), "context_menu");
         context->hide();
+        // Its Menu pop-up, with the analysis starts that go back to one view.
+        QMenu* first = context->actions().front()->menu();
+        emit first->aboutToShow();
+        first->popup(frame.mapToGlobal(frame.rect().center()));
+        save(grabShown(*first), "context_menu_0");
+        first->hide();
     }
 
     // The model selection on the shipped list, and the editor with a model

@@ -66,6 +66,11 @@ private slots:
                  (QStringList{"&Mouse", "&PHANToM(TM)", "&SPIDAR G"}));
         QCOMPARE(itemTexts(subMenu(options, "ディスプレイ設定")->actions()),
                  (QStringList{"通常モード", "上下２分割（立体視用）", "左右２分割（立体視用）"}));
+        QStringList displayStatus;
+        for (const QAction* mode : subMenu(options, "ディスプレイ設定")->actions())
+            displayStatus << mode->statusTip();
+        QCOMPARE(displayStatus, (QStringList{"CRTディスプレイを使用する", "液晶シャッター眼鏡(CrystalEyes)を使用する",
+                                             "HeadMountDisplayを使用する"}));
         QCOMPARE(itemTexts(subMenu(options, "マルチビューモード")->actions()),
                  (QStringList{"1 View", "2 View", "4 View", "9 View", "-", "ALL View"}));
         QCOMPARE(itemTexts(subMenu(options, "スケール")->actions()),
@@ -80,7 +85,8 @@ private slots:
         QCOMPARE(itemTexts(top), (QStringList{"メニュー(&M)", "提示モード(&V)", "ツール(&T)", "オプション(&O)",
                                               "デバイス(&D)", "ヘルプ(&H)", "-", "アプリケーションの終了(&X)"}));
         QCOMPARE(itemTexts(top[0]->menu()->actions()),
-                 (QStringList{"数理モデル解析", "時系列データ解析", "-", "画像を保存…"}));
+                 (QStringList{"数理モデル解析", "時系列データ解析", "-", "このビューでモデル解析",
+                              "このビューで時系列解析", "-", "画像を保存…"}));
         QCOMPARE(itemTexts(top[3]->menu()->actions()),
                  (QStringList{"デフォルトパラメータの設定", "環境設定", "言語", "-", "マルチビューモード", "スケール", "-",
                               "座標軸の提示", "提示位置リセット"}));
@@ -188,8 +194,22 @@ private slots:
         auto* button = qobject_cast<QToolButton*>(frame_->commandBar()->widgetForAction(buttons[0]));
         QVERIFY(button);
         QCOMPARE(button->iconSize(), QSize(16, 15));
-        QCOMPARE(buttons[6]->statusTip(), QString("ポインタによるオブジェクトの移動と回転"));
-        QCOMPARE(buttons[6]->toolTip(), QString("移動・回転"));
+        // Status-bar text and tooltip of every button, in toolbar order.
+        const QStringList texts = {
+            "Viewの選択ボタン・シングルView|シングルView", "Viewの選択ボタン・ツインView|ツインView",
+            "Viewの選択ボタン・４View|４View", "Viewの選択ボタン・９View|９View",
+            "全てのViewを操作する場合のボタン|全てのViewをアクティブ",
+            "ポインタによるオブジェクトの移動と回転|移動・回転", "ポインタを用いた初期値の入力|初期値入力",
+            "ベクトル場の局所的情報提示|ベクトル場の局所的情報提示", "アトラクタ構造の提示|アトラクタ構造の提示",
+            "速度分布の提示|速度分布の提示", "局所的リアプノフ指数の提示|局所的リアプノフ指数の提示",
+            "速度ベクトル場の提示|速度ベクトル場の提示", "座標軸の提示|座標軸の提示",
+            "オブジェクト位置リセット|オブジェクト位置リセット"};
+        QStringList shown;
+        for (const QAction* button : buttons) {
+            if (!button->isSeparator())
+                shown << button->statusTip() + "|" + button->toolTip();
+        }
+        QCOMPARE(shown, texts);
     }
 
     void commandTextsGoThroughTheTranslator()

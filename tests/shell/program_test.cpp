@@ -10,6 +10,7 @@
 #include "dialogs/shown_messages_reporter.h"
 #include "shell/attrava_app.h"
 #include "shell/command_ids.h"
+#include "shell/model_start.h"
 #include "shell/splash_window.h"
 #include "view/ps_view.h"
 
@@ -316,6 +317,44 @@ private slots:
         QTRY_VERIFY(!program_->frame().findChild<QLabel*>("firstStepHint")->isVisible());
     }
 
+    // An empty view says faintly how to begin, in its own area only; once
+    // the view has an orbit the text is gone.
+    void anEmptyViewShowsTheFirstStepUntilItHasAnOrbit()
+    {
+        useShippedModels();
+        startProgram(withoutSplash());
+        CPsView& view = program_->view();
+        const QImage withHint = freshFrame();
+        QCOMPARE(view.emptyViewHintAreas().size(), std::size_t(1));
+        const QRect area = view.emptyViewHintAreas().front();
+        QVERIFY(withHint.rect().contains(area));
+        saveScreenshot(withHint, QStringLiteral("empty_view_hint"));
+
+        const QString text = program_->frame().findChild<QLabel*>("firstStepHint")->text();
+        view.setEmptyViewHint(QString());
+        const QImage without = freshFrame();
+        QVERIFY(view.emptyViewHintAreas().empty());
+        int inside = 0;
+        int outside = 0;
+        for (int y = 0; y < withHint.height(); ++y) {
+            for (int x = 0; x < withHint.width(); ++x) {
+                if (withHint.pixel(x, y) != without.pixel(x, y))
+                    ++(area.contains(x, y) ? inside : outside);
+            }
+        }
+        // Enough changed pixels for a line of text, and the scene around
+        // it drawn as without it.
+        QVERIFY2(inside > area.width() && outside == 0,
+                 qPrintable(QStringLiteral("%1 pixels changed inside, %2 outside").arg(inside).arg(outside)));
+
+        view.setEmptyViewHint(text);
+        ModelStart lorenz;
+        lorenz.modelName = "Lorenz";
+        QVERIFY(startModelOnView(program_->document(), 0, lorenz, reporter_));
+        freshFrame();
+        QVERIFY(view.emptyViewHintAreas().empty());
+    }
+
     void eachEyeOfLeftRightStereoSeesTheWholeAttractor()
     {
         startLorenz();
@@ -432,11 +471,17 @@ private:
         std::ofstream(settingsFilePath(programFolder_)) << text;
     }
 
-    // The program started on the shipped list with Lorenz drawn.
-    void startLorenz()
+    // The shipped list and its built library as the program's models.
+    void useShippedModels()
     {
         writeSettings("[ProgramData]\nmodel_list_path=" + kShippedList + "\n");
         fs::copy_file(ATTRAVA_PROGRAM_DIR "/Eqnbank.so", programFolder_ + "Eqnbank.so");
+    }
+
+    // The program started on the shipped list with Lorenz drawn.
+    void startLorenz()
+    {
+        useShippedModels();
         StartOptions options = withoutSplash();
         options.models = {"Lorenz"};
         startProgram(options);
