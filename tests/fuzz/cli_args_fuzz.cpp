@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -25,23 +26,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // CLI11 takes the arguments last first.
     std::reverse(args.begin(), args.end());
 
-    // The parser is built once: building it costs many times a parse.
+    // The parser is built once in a while: building it costs many times a
+    // parse. A cleared parser still keeps the order of every option it ever
+    // took, so it is built anew after this many inputs to bound the memory.
     // Each input starts from a cleared parser and fresh option values.
+    constexpr unsigned kParsesPerParser = 65536;
     static ModelOptions model;
     static SeriesOptions series;
     static std::string file;
     static std::string outPath;
-    static CLI::App& tool = [] () -> CLI::App& {
-        static CLI::App app("", "attrava-cli");
-        app.require_subcommand(1);
-        app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-        CLI::App& command = *app.add_subcommand("run", "every option block");
+    static std::unique_ptr<CLI::App> parser;
+    static unsigned parses = 0;
+    if (parses++ % kParsesPerParser == 0) {
+        parser = std::make_unique<CLI::App>("", "attrava-cli");
+        parser->require_subcommand(1);
+        parser->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+        CLI::App& command = *parser->add_subcommand("run", "every option block");
         addModelOptions(command, model);
         addSeriesOptions(command, series);
         addOutputOption(command, outPath, "FILE", "the output file");
         addInputFile(command, file, "MODEL_FILE", "the model file", false);
-        return app;
-    }();
+    }
+    CLI::App& tool = *parser;
     model = {};
     series = {};
     file.clear();
