@@ -16,11 +16,6 @@ struct OrbitOptions {
     std::string outPath;
 };
 
-double secondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 int runOrbit(const OrbitOptions& options)
 {
     const auto started = std::chrono::steady_clock::now();

@@ -36,11 +36,6 @@ std::size_t writeLines(char* text, std::size_t points, int dimension, Value valu
     return static_cast<std::size_t>(at - text);
 }
 
-double secondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 }  // namespace
 
 bool writeOrbitPoints(std::FILE* out, const std::vector<StateVector>& orbit, int count,

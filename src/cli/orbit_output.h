@@ -7,12 +7,19 @@
 #include "core/state_vector.h"
 #include "dynamics/dynamics_engine.h"
 
+#include <chrono>
 #include <cstdio>
 #include <vector>
 
 // Writes the first `count` points of the orbit; false when a write fails.
 bool writeOrbitPoints(std::FILE* out, const std::vector<StateVector>& orbit, int count,
                       int dimension);
+
+// Seconds from `start` until now (the orbit command's timings).
+inline double secondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
 
 // What integrating and writing an engine's orbit came to.
 struct WrittenOrbit {
